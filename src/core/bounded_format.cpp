@@ -1,0 +1,46 @@
+#include "core/bounded_format.h"
+
+namespace {
+
+struct BoundedWriter {
+  char* out;
+  size_t capacity;
+  size_t length = 0;
+
+  bool Full() const { return length + 1 >= capacity; }
+  void Put(char c) {
+    if (!Full()) out[length++] = c;
+  }
+  void PutText(const char* text) {
+    if (text == nullptr) return;
+    while (*text != '\0' && !Full()) out[length++] = *text++;
+  }
+};
+
+} // namespace
+
+size_t FormatWithArgument(char* out, size_t capacity, const char* format, const char* argument) {
+  if (out == nullptr || capacity == 0) return 0;
+  BoundedWriter writer{out, capacity};
+  for (const char* p = format; p != nullptr && *p != '\0' && !writer.Full(); ++p) {
+    if (p[0] == '%' && p[1] == 's') {
+      writer.PutText(argument);
+      ++p;
+    } else if (p[0] == '%' && p[1] == '%') {
+      writer.Put('%');
+      ++p;
+    } else {
+      writer.Put(*p);
+    }
+  }
+  out[writer.length] = '\0';
+  return writer.length;
+}
+
+size_t CopyBounded(char* out, size_t capacity, const char* text) {
+  if (out == nullptr || capacity == 0) return 0;
+  BoundedWriter writer{out, capacity};
+  writer.PutText(text);
+  out[writer.length] = '\0';
+  return writer.length;
+}

@@ -1,0 +1,45 @@
+#include "core/catalogue.h"
+
+#include "core/install_state.h"
+#include "core/navigation.h"
+#include "core/product_tables.h"
+
+const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
+const char DESTINATION_RETRY_TEMPLATE[] = "DESTDIRDLG2";
+
+namespace {
+
+const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
+    "INTRODLG", "OS32DLG", DESTINATION_TEMPLATE, "REPLACEDLG", "STARTDLG",
+    "COPYFILESDLG", "REGISTRYDLG", "NEWICONDLG", "READYDLG",
+};
+
+DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
+    DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc,
+    DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc,
+};
+
+} // namespace
+
+void FillCatalogue(Catalogue& catalogue) {
+  catalogue.pageCount = PRODUCT_PAGE_COUNT;
+  catalogue.firstWorkPage = PRODUCT_FIRST_WORK_PAGE;
+  catalogue.pageTemplates = pageTemplates;
+  catalogue.pageProcedures = pageProcedures;
+  catalogue.platformFlags = PRODUCT_PLATFORM_FLAGS;
+  catalogue.stampDay = PRODUCT_STAMP_DAY;
+  catalogue.stampMonth = PRODUCT_STAMP_MONTH;
+  catalogue.stampYear = PRODUCT_STAMP_YEAR;
+  catalogue.files = productFiles;
+  catalogue.registryEntries = productRegistryEntries;
+  catalogue.version = PRODUCT_VERSION;
+  catalogue.productNumber = PRODUCT_NUMBER;
+  catalogue.productKey = PRODUCT_KEY;
+  catalogue.productName = PRODUCT_NAME;
+  catalogue.makerKey = MAKER_KEY;
+  catalogue.directories = productDirectories;
+  catalogue.groupItems = productGroupItems;
+  catalogue.fileTypes = productFileTypes;
+  installState.databaseChosen = 1;
+  installState.programChosen = 1;
+}

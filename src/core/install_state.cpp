@@ -1,0 +1,3 @@
+#include "core/install_state.h"
+
+InstallState installState;

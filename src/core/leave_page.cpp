@@ -1,0 +1,13 @@
+#include "core/install_state.h"
+#include "core/navigation.h"
+
+namespace {
+constexpr int WELCOME_PAGE = 0;
+constexpr int PASSIVE_PAGE = 1; // never shown: leaving the welcome page removes it
+} // namespace
+
+int OnLeavePage(int page) {
+  installState.catalogue.pageTemplates[DESTINATION_PAGE] = DESTINATION_TEMPLATE;
+  if (page == WELCOME_PAGE) ChangePageSequence(installState.pageSequence, PASSIVE_PAGE, 0);
+  return LEAVE_GO_ON;
+}

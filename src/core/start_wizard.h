@@ -1,0 +1,11 @@
+// Start-up inside the frame's WM_INITDIALOG: the catalogue, the platform check, the first page.
+#ifndef TARN_CORE_START_WIZARD_H
+#define TARN_CORE_START_WIZARD_H
+
+#include <cstdint>
+
+void StartWizard();
+// Records platformUnsupported and fontsInFontsFolder; returns 1 when the platform is accepted.
+int CheckPlatform(int32_t flags);
+
+#endif
