@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make googletest clang-14 libclang-rt-14-dev
-  g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth x11-utils xdotool
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine64 xvfb xauth x11-utils xdotool
   mscompress libmspack-dev nsis imagemagick unzip zip
 )
 
@@ -17,6 +17,5 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 export DEBIAN_FRONTEND=noninteractive
-dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
