@@ -21,6 +21,17 @@
 #define IDC_WELCOME_TEXT 115
 #define IDC_PRODUCT_IDENTITY 116
 
+// "DESTDIRDLG1" and "DESTDIRDLG2"
+#define IDC_REQUIRED_SIZE 140
+#define IDC_AVAILABLE_SIZE 141
+#define IDC_DESTINATION_EDIT 142
+
+// "REPLACEDLG"
+#define IDC_REPLACE_YES 145
+#define IDC_REPLACE_NO 146
+// Posted by the replace page to itself once it is up (a command, not a control)
+#define IDC_REPLACE_REFRESH 147
+
 // "READYDLG"
 #define IDC_READER_CHECKBOX 515
 #define IDC_READER_TEXT 516
