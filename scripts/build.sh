@@ -13,8 +13,11 @@ configure() { # dir, extra cmake arguments...
 
 CC=clang-14 CXX=clang++-14 configure "$build/native"
 cmake --build "$build/native" -j "$jobs"
-for arch in win32:i686 win64:x86_64; do
-  configure "$build/${arch%%:*}" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-${arch##*:}.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DTARN_HOST_TOOLS_DIR="$build/native/tools"
-  cmake --build "$build/${arch%%:*}" -j "$jobs"
-done
+windows_tree() { # name, architecture, extra cmake arguments...
+  local name=$1 arch=$2; shift 2
+  configure "$build/$name" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DTARN_HOST_TOOLS_DIR="$build/native/tools" "$@"
+  cmake --build "$build/$name" -j "$jobs"
+}
+windows_tree win32 i686
+windows_tree win64 x86_64 -DTARN_SHIPPING_SETUP="$build/win32/src/setup.exe"

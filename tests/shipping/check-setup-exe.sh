@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Checks the shipped setup.exe as a file: what it is, what it imports, that it is
+# reproducible. Usage: check-setup-exe.sh SETUP_EXE SOURCE_DIR
+set -euo pipefail
+exe=$1
+source_dir=$2
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+description=$(file -b "$exe")
+[[ $description == "PE32 executable (GUI) Intel 80386"* ]] || fail "not a PE32 i386 GUI executable: $description"
+
+headers=$(i686-w64-mingw32-objdump -p "$exe")
+imports=$(grep 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' | sort -u | tr '\n' ' ')
+for dll in $imports; do
+  case $dll in
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | ADVAPI32.DLL | LZ32.DLL) ;;
+    *) fail "imports $dll, which is not a system DLL of every Windows from 95 on" ;;
+  esac
+done
+grep -q 'MajorSubsystemVersion[[:space:]]*4$' <<<"$headers" || fail "subsystem version is not 4.0"
+grep -q 'Time/Date[[:space:]]*Thu Jan  1 00:00:00 1970' <<<"$headers" || fail "the PE header carries a time stamp"
+
+# The same sources must give the same bytes: build a second copy from scratch and compare.
+second=$(mktemp -d)
+trap 'rm -rf "$second"' EXIT
+cmake -S "$source_dir" -B "$second" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=MinSizeRel -DTARN_HOST_TOOLS_DIR="${TARN_HOST_TOOLS_DIR:-}" >/dev/null
+cmake --build "$second" --target setup -j 2 >/dev/null
+cmp -s "$exe" "$second/src/setup.exe" || fail "a second build gives different bytes"
+
+echo "setup.exe: $(stat -c %s "$exe") bytes; imports: $imports"
+if [ $failures -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; exit 1; fi
