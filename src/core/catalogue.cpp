@@ -3,6 +3,9 @@
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "core/product_tables.h"
+#include "destination/destination_page.h"
+#include "destination/directory_store.h"
+#include "destination/replace_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
 const char DESTINATION_RETRY_TEMPLATE[] = "DESTDIRDLG2";
@@ -15,7 +18,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 };
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
-    DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc,
+    DefaultPageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
     DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc,
 };
 
@@ -40,6 +43,7 @@ void FillCatalogue(Catalogue& catalogue) {
   catalogue.directories = productDirectories;
   catalogue.groupItems = productGroupItems;
   catalogue.fileTypes = productFileTypes;
+  SetDefaultDestination(PRODUCT_DEFAULT_FOLDER);
   installState.databaseChosen = 1;
   installState.programChosen = 1;
 }

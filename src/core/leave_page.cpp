@@ -1,5 +1,7 @@
 #include "core/install_state.h"
 #include "core/navigation.h"
+#include "destination/component_selection.h"
+#include "destination/destination_step.h"
 
 namespace {
 constexpr int WELCOME_PAGE = 0;
@@ -8,6 +10,10 @@ constexpr int PASSIVE_PAGE = 1; // never shown: leaving the welcome page removes
 
 int OnLeavePage(int page) {
   installState.catalogue.pageTemplates[DESTINATION_PAGE] = DESTINATION_TEMPLATE;
-  if (page == WELCOME_PAGE) ChangePageSequence(installState.pageSequence, PASSIVE_PAGE, 0);
+  if (page == WELCOME_PAGE) {
+    ApplyComponentChoice();
+    ChangePageSequence(installState.pageSequence, PASSIVE_PAGE, 0);
+  }
+  if (page == DESTINATION_PAGE) return RunDestinationStep();
   return LEAVE_GO_ON;
 }

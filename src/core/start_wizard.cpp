@@ -3,6 +3,7 @@
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "core/platform_decision.h"
+#include "destination/directory_store.h"
 #include "resource_ids.h"
 
 int CheckPlatform(int32_t flags) {
@@ -26,6 +27,8 @@ void StartWizard() {
   Catalogue& catalogue = installState.catalogue;
   ZeroMemory(&catalogue, sizeof catalogue);
   FillCatalogue(catalogue);
+  SetDefaultDestination(catalogue.programFilesFolder);
+  SetSharedDirectory(catalogue.sharedFolder, catalogue.sharedName);
   if (!CheckPlatform(catalogue.platformFlags)) {
     ShowPlatformErrorPage();
     return;

@@ -1,0 +1,38 @@
+#include "destination/replace_page.h"
+
+#include "core/navigation.h"
+#include "resource_ids.h"
+
+namespace {
+
+// 1 for yes, preselected; kept across visits for the rest of the run. Next needs it.
+int replaceChoice = 1;
+
+int ChosenButton() { return replaceChoice ? IDC_REPLACE_YES : IDC_REPLACE_NO; }
+
+void OnInitPage(HWND page) {
+  CheckRadioButton(page, IDC_REPLACE_YES, IDC_REPLACE_NO, ChosenButton());
+  SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(page, ChosenButton())), TRUE);
+  // Handled after the frame has set its buttons for the new page, so that the choice wins.
+  PostMessageA(page, WM_COMMAND, IDC_REPLACE_REFRESH, 0);
+}
+
+void OnCommand(HWND page, WORD id) {
+  if (id == IDC_REPLACE_YES || id == IDC_REPLACE_NO)
+    replaceChoice = IsDlgButtonChecked(page, IDC_REPLACE_YES) == BST_CHECKED;
+  SetNavigationButtons(1, replaceChoice);
+}
+
+} // namespace
+
+INT_PTR CALLBACK ReplacePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    OnInitPage(page);
+    return FALSE; // the focus is set
+  }
+  if (message == WM_COMMAND) {
+    OnCommand(page, LOWORD(wParam));
+    return TRUE;
+  }
+  return DefaultPageProc(page, message, wParam, lParam);
+}
