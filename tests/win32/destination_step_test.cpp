@@ -1,0 +1,124 @@
+#include "destination/destination_step.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "core/install_state.h"
+#include "core/navigation.h"
+#include "destination/directory_store.h"
+#include "destination/existence.h"
+#include "destination/old_installation.h"
+
+namespace {
+
+constexpr int32_t REPLACE_PAGE = 3;
+const std::string ROOT = "C:\\step-tests";
+
+void MakeFile(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+}
+
+// The walk as it stands when the destination page is left: the welcome page already dropped page 1.
+class DestinationStep : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ZeroMemory(&installState.catalogue, sizeof installState.catalogue);
+    FillCatalogue(installState.catalogue);
+    BuildPageSequence(installState.pageSequence, installState.catalogue.pageCount);
+    ChangePageSequence(installState.pageSequence, 1, 0);
+    CreateDirectoryA(ROOT.c_str(), nullptr);
+  }
+  void TearDown() override {
+    installState.catalogue.pageTemplates[DESTINATION_PAGE] = DESTINATION_TEMPLATE;
+    installState.programChosen = 1;
+    ReleasePageSequence(installState.pageSequence);
+  }
+
+  static int StepWith(const std::string& destination) {
+    StoreDestinationDirectory(destination.c_str());
+    return RunDestinationStep();
+  }
+  static bool ReplacePageInWalk() { return PageAtPosition(installState.pageSequence, 2) == REPLACE_PAGE; }
+  static std::string DestinationTemplate() { return installState.catalogue.pageTemplates[DESTINATION_PAGE]; }
+};
+
+TEST_F(DestinationStep, MakesTheDirectoryAndSkipsTheReplacePageWithoutAProgram) {
+  EXPECT_EQ(StepWith(ROOT + "\\new\\TARN"), LEAVE_GO_ON);
+  EXPECT_TRUE(DirectoryExists((ROOT + "\\new\\TARN").c_str()));
+  EXPECT_FALSE(ReplacePageInWalk());
+  EXPECT_EQ(PageAtPosition(installState.pageSequence, 2), 4);
+  EXPECT_EQ(DestinationTemplate(), DESTINATION_TEMPLATE);
+}
+
+TEST_F(DestinationStep, TheReplacePageComesAndGoesWithTheProgramFile) {
+  const std::string old = ROOT + "\\old";
+  CreateDirectoryA(old.c_str(), nullptr);
+  MakeFile(old + "\\tarn.exe");
+  EXPECT_EQ(StepWith(old), LEAVE_GO_ON);
+  EXPECT_TRUE(ReplacePageInWalk());
+  EXPECT_EQ(StepWith(old), LEAVE_GO_ON);
+  EXPECT_TRUE(ReplacePageInWalk());
+  EXPECT_EQ(PageAtPosition(installState.pageSequence, 3), 4); // still held once
+  EXPECT_EQ(StepWith(ROOT + "\\elsewhere"), LEAVE_GO_ON);
+  EXPECT_FALSE(ReplacePageInWalk());
+}
+
+TEST_F(DestinationStep, ADirectoryNamedLikeTheProgramIsNoOldInstallation) {
+  const std::string dir = ROOT + "\\dir";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  CreateDirectoryA((dir + "\\tarn.exe").c_str(), nullptr);
+  EXPECT_EQ(StepWith(dir), LEAVE_GO_ON);
+  EXPECT_FALSE(ReplacePageInWalk());
+}
+
+TEST_F(DestinationStep, ARootDestinationIsTestedWithTwoBackslashes) {
+  MakeFile("C:\\tarn.exe");
+  StoreDestinationDirectory("C:\\");
+  EXPECT_TRUE(OldInstallationFound());
+  EXPECT_EQ(RunDestinationStep(), LEAVE_GO_ON);
+  EXPECT_TRUE(ReplacePageInWalk());
+  DeleteFileA("C:\\tarn.exe");
+}
+
+TEST_F(DestinationStep, OnlyAChosenProgramCountsAsAnOldInstallation) {
+  MakeFile(ROOT + "\\tarn.exe");
+  StoreDestinationDirectory(ROOT.c_str());
+  installState.programChosen = 0;
+  EXPECT_FALSE(OldInstallationFound());
+  installState.programChosen = 1;
+  EXPECT_TRUE(OldInstallationFound());
+}
+
+TEST_F(DestinationStep, ADirectoryThatCannotBeMadeBringsThePageBackFromItsSecondTemplate) {
+  MakeFile(ROOT + "\\blocker");
+  ChangePageSequence(installState.pageSequence, REPLACE_PAGE, 1);
+  EXPECT_EQ(StepWith(ROOT + "\\blocker\\TARN"), LEAVE_REBUILD_PAGE);
+  EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);
+  EXPECT_TRUE(ReplacePageInWalk()); // the walk is left as it was
+}
+
+TEST_F(DestinationStep, AQuotedPathIsRefused) {
+  EXPECT_EQ(StepWith("\"" + ROOT + "\\quoted"), LEAVE_REBUILD_PAGE);
+  EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);
+}
+
+// A destination that cannot take the backslash before a file name is refused even when it exists.
+TEST_F(DestinationStep, LongDestinationsAreRefusedFromTheFirstWithoutRoomForABackslash) {
+  std::string path = ROOT + "\\long";
+  while (path.size() < 258) path += "\\" + std::string(std::min<size_t>(40, 258 - path.size() - 1), 'L');
+  ASSERT_EQ(path.size(), 258u);
+  EXPECT_EQ(StepWith(path), LEAVE_GO_ON);
+  ASSERT_TRUE(DirectoryExists(path.c_str()));
+  ASSERT_TRUE(CreateDirectoryA((path + "9").c_str(), nullptr) || DirectoryExists((path + "9").c_str()));
+  EXPECT_EQ(StepWith(path + "9"), LEAVE_REBUILD_PAGE);
+  EXPECT_EQ(StepWith(path + "\\"), LEAVE_GO_ON);
+  EXPECT_EQ(StepWith(path + "90"), LEAVE_REBUILD_PAGE); // stored as its first 259 characters
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+#include "destination/directory_tree.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "destination/existence.h"
+
+namespace {
+
+const std::string ROOT = "C:\\tree-tests";
+
+void MakeFile(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+}
+
+// base, then levels of up to 50 characters, so many that the whole path has `length` characters.
+std::string PathOfLength(size_t length, const std::string& base = ROOT) {
+  std::string path = base;
+  while (path.size() < length) {
+    const size_t rest = length - path.size() - 1;
+    path += "\\" + std::string(rest < 50 ? rest : 50, 'L');
+  }
+  return path;
+}
+
+class DirectoryTree : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(CreateDirectoryTree(ROOT.c_str())); }
+};
+
+TEST_F(DirectoryTree, ExistenceTellsDirectoriesFromFiles) {
+  MakeFile(ROOT + "\\plain.txt");
+  EXPECT_TRUE(DirectoryExists(ROOT.c_str()));
+  EXPECT_FALSE(FileExists(ROOT.c_str()));
+  EXPECT_TRUE(FileExists((ROOT + "\\plain.txt").c_str()));
+  EXPECT_FALSE(DirectoryExists((ROOT + "\\plain.txt").c_str()));
+  EXPECT_FALSE(DirectoryExists((ROOT + "\\missing").c_str()));
+  EXPECT_FALSE(FileExists((ROOT + "\\missing").c_str()));
+  EXPECT_FALSE(FileExists(""));
+  EXPECT_FALSE(FileExists(nullptr));
+  EXPECT_FALSE(DirectoryExists(nullptr));
+}
+
+TEST_F(DirectoryTree, CreatesEveryMissingLevel) {
+  ASSERT_TRUE(CreateDirectoryA((ROOT + "\\x").c_str(), nullptr));
+  EXPECT_TRUE(CreateDirectoryTree((ROOT + "\\x\\y\\z").c_str()));
+  EXPECT_TRUE(DirectoryExists((ROOT + "\\x\\y").c_str()));
+  EXPECT_TRUE(DirectoryExists((ROOT + "\\x\\y\\z").c_str()));
+  EXPECT_TRUE(CreateDirectoryTree((ROOT + "\\x\\y\\z\\").c_str())); // all there already
+}
+
+TEST_F(DirectoryTree, AFileInThePathFailsAndKeepsTheLevelsAbove) {
+  ASSERT_TRUE(CreateDirectoryTree((ROOT + "\\made").c_str()));
+  MakeFile(ROOT + "\\made\\blocker");
+  EXPECT_FALSE(CreateDirectoryTree((ROOT + "\\made\\blocker\\below").c_str()));
+  EXPECT_TRUE(DirectoryExists((ROOT + "\\made").c_str()));
+  EXPECT_FALSE(DirectoryExists((ROOT + "\\made\\blocker\\below").c_str()));
+}
+
+TEST_F(DirectoryTree, BareRootsSucceedWithoutCreatingAnything) {
+  EXPECT_TRUE(CreateDirectoryTree("C:\\"));
+  EXPECT_TRUE(CreateDirectoryTree("C:"));
+  EXPECT_TRUE(CreateDirectoryTree("Q:\\")); // no such drive: still nothing to create
+}
+
+TEST_F(DirectoryTree, PathsNotOfTheDriveFormAreRefused) {
+  EXPECT_FALSE(CreateDirectoryTree("\"C:\\tree-tests\\quoted"));
+  EXPECT_FALSE(CreateDirectoryTree("\\\\server\\share\\dir"));
+  EXPECT_FALSE(CreateDirectoryTree("relative"));
+  EXPECT_FALSE(CreateDirectoryTree(""));
+  EXPECT_FALSE(DirectoryExists("C:\\tree-tests\\quoted"));
+}
+
+TEST_F(DirectoryTree, ACharacterTheFileSystemRefusesFails) {
+  EXPECT_FALSE(CreateDirectoryTree((ROOT + "\\bad|name").c_str()));
+}
+
+TEST_F(DirectoryTree, LongestPathThatTakesABackslashIsCreated) {
+  const std::string path = PathOfLength(258);
+  EXPECT_TRUE(CreateDirectoryTree(path.c_str()));
+  EXPECT_TRUE(DirectoryExists(path.c_str()));
+}
+
+TEST_F(DirectoryTree, PathsWithNoRoomForTheBackslashAreRefusedWhole) {
+  const std::string base = ROOT + "\\refused";
+  for (size_t length : {259u, 260u, 400u}) {
+    EXPECT_FALSE(CreateDirectoryTree(PathOfLength(length, base).c_str())) << length;
+    EXPECT_FALSE(DirectoryExists(base.c_str())) << length;
+  }
+  EXPECT_TRUE(CreateDirectoryTree((PathOfLength(258, base) + "\\").c_str()));
+}
+
+} // namespace
