@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "beep_counter.h"
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "destination/directory_store.h"
@@ -96,16 +97,22 @@ TEST_F(DestinationStep, OnlyAChosenProgramCountsAsAnOldInstallation) {
 }
 
 TEST_F(DestinationStep, ADirectoryThatCannotBeMadeBringsThePageBackFromItsSecondTemplate) {
+  const BeepCounter beeps;
+  ASSERT_TRUE(beeps.Installed());
   MakeFile(ROOT + "\\blocker");
   ChangePageSequence(installState.pageSequence, REPLACE_PAGE, 1);
   EXPECT_EQ(StepWith(ROOT + "\\blocker\\TARN"), LEAVE_REBUILD_PAGE);
   EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);
   EXPECT_TRUE(ReplacePageInWalk()); // the walk is left as it was
+  EXPECT_EQ(beeps.Beeps(), 1);
 }
 
-TEST_F(DestinationStep, AQuotedPathIsRefused) {
+TEST_F(DestinationStep, AQuotedPathIsRefusedWithoutABeep) {
+  const BeepCounter beeps;
+  ASSERT_TRUE(beeps.Installed());
   EXPECT_EQ(StepWith("\"" + ROOT + "\\quoted"), LEAVE_REBUILD_PAGE);
   EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);
+  EXPECT_EQ(beeps.Beeps(), 0);
 }
 
 // A destination that cannot take the backslash before a file name is refused even when it exists.
@@ -116,7 +123,9 @@ TEST_F(DestinationStep, LongDestinationsAreRefusedFromTheFirstWithoutRoomForABac
   EXPECT_EQ(StepWith(path), LEAVE_GO_ON);
   ASSERT_TRUE(DirectoryExists(path.c_str()));
   ASSERT_TRUE(CreateDirectoryA((path + "9").c_str(), nullptr) || DirectoryExists((path + "9").c_str()));
+  const BeepCounter beeps;
   EXPECT_EQ(StepWith(path + "9"), LEAVE_REBUILD_PAGE);
+  EXPECT_EQ(beeps.Beeps(), 1); // the existing directory cannot be used: as if it could not be made
   EXPECT_EQ(StepWith(path + "\\"), LEAVE_GO_ON);
   EXPECT_EQ(StepWith(path + "90"), LEAVE_REBUILD_PAGE); // stored as its first 259 characters
 }

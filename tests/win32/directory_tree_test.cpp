@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "beep_counter.h"
 #include "destination/existence.h"
 
 namespace {
@@ -30,7 +31,11 @@ std::string PathOfLength(size_t length, const std::string& base = ROOT) {
 
 class DirectoryTree : public ::testing::Test {
 protected:
-  void SetUp() override { ASSERT_TRUE(CreateDirectoryTree(ROOT.c_str())); }
+  void SetUp() override {
+    ASSERT_TRUE(beeps.Installed());
+    ASSERT_TRUE(CreateDirectoryTree(ROOT.c_str()));
+  }
+  BeepCounter beeps;
 };
 
 TEST_F(DirectoryTree, ExistenceTellsDirectoriesFromFiles) {
@@ -52,6 +57,7 @@ TEST_F(DirectoryTree, CreatesEveryMissingLevel) {
   EXPECT_TRUE(DirectoryExists((ROOT + "\\x\\y").c_str()));
   EXPECT_TRUE(DirectoryExists((ROOT + "\\x\\y\\z").c_str()));
   EXPECT_TRUE(CreateDirectoryTree((ROOT + "\\x\\y\\z\\").c_str())); // all there already
+  EXPECT_EQ(beeps.Beeps(), 0);
 }
 
 TEST_F(DirectoryTree, AFileInThePathFailsAndKeepsTheLevelsAbove) {
@@ -60,24 +66,28 @@ TEST_F(DirectoryTree, AFileInThePathFailsAndKeepsTheLevelsAbove) {
   EXPECT_FALSE(CreateDirectoryTree((ROOT + "\\made\\blocker\\below").c_str()));
   EXPECT_TRUE(DirectoryExists((ROOT + "\\made").c_str()));
   EXPECT_FALSE(DirectoryExists((ROOT + "\\made\\blocker\\below").c_str()));
+  EXPECT_EQ(beeps.Beeps(), 1);
 }
 
 TEST_F(DirectoryTree, BareRootsSucceedWithoutCreatingAnything) {
   EXPECT_TRUE(CreateDirectoryTree("C:\\"));
   EXPECT_TRUE(CreateDirectoryTree("C:"));
   EXPECT_TRUE(CreateDirectoryTree("Q:\\")); // no such drive: still nothing to create
+  EXPECT_EQ(beeps.Beeps(), 0);
 }
 
-TEST_F(DirectoryTree, PathsNotOfTheDriveFormAreRefused) {
+TEST_F(DirectoryTree, PathsNotOfTheDriveFormAreRefusedSilently) {
   EXPECT_FALSE(CreateDirectoryTree("\"C:\\tree-tests\\quoted"));
   EXPECT_FALSE(CreateDirectoryTree("\\\\server\\share\\dir"));
   EXPECT_FALSE(CreateDirectoryTree("relative"));
   EXPECT_FALSE(CreateDirectoryTree(""));
   EXPECT_FALSE(DirectoryExists("C:\\tree-tests\\quoted"));
+  EXPECT_EQ(beeps.Beeps(), 0);
 }
 
 TEST_F(DirectoryTree, ACharacterTheFileSystemRefusesFails) {
   EXPECT_FALSE(CreateDirectoryTree((ROOT + "\\bad|name").c_str()));
+  EXPECT_EQ(beeps.Beeps(), 1);
 }
 
 TEST_F(DirectoryTree, LongestPathThatTakesABackslashIsCreated) {
@@ -92,6 +102,7 @@ TEST_F(DirectoryTree, PathsWithNoRoomForTheBackslashAreRefusedWhole) {
     EXPECT_FALSE(CreateDirectoryTree(PathOfLength(length, base).c_str())) << length;
     EXPECT_FALSE(DirectoryExists(base.c_str())) << length;
   }
+  EXPECT_EQ(beeps.Beeps(), 3);
   EXPECT_TRUE(CreateDirectoryTree((PathOfLength(258, base) + "\\").c_str()));
 }
 
