@@ -1,0 +1,50 @@
+#include "child_process.h"
+
+#include <vector>
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+} // namespace
+
+ChildProcess::~ChildProcess() {
+  if (process == nullptr) return;
+  if (Running()) {
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, DEFAULT_WAIT_BOUND_MS);
+  }
+  CloseHandle(process);
+}
+
+bool ChildProcess::Start(const std::string& executable) {
+  std::string quoted = "\"" + executable + "\"";
+  std::vector<char> commandLine(quoted.begin(), quoted.end());
+  commandLine.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  const std::string folder = FolderOf(executable);
+  if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &started))
+    return false;
+  CloseHandle(started.hThread);
+  process = started.hProcess;
+  id = started.dwProcessId;
+  return true;
+}
+
+bool ChildProcess::Running() const { return process != nullptr && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
+
+bool ChildProcess::WaitForExit(unsigned boundMs) {
+  return process != nullptr && WaitForSingleObject(process, boundMs) == WAIT_OBJECT_0;
+}
+
+DWORD ChildProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (process != nullptr) GetExitCodeProcess(process, &code);
+  return code;
+}

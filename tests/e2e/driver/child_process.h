@@ -1,0 +1,31 @@
+// A program started by a test; it is ended when the object goes, so no test leaves one behind.
+#ifndef TARN_E2E_CHILD_PROCESS_H
+#define TARN_E2E_CHILD_PROCESS_H
+
+#include <windows.h>
+
+#include <string>
+
+#include "wait.h"
+
+class ChildProcess {
+public:
+  ChildProcess() = default;
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  // Starts the program in its own folder, as a double click would.
+  bool Start(const std::string& executable);
+  DWORD Id() const { return id; }
+  bool Running() const;
+  bool WaitForExit(unsigned boundMs = DEFAULT_WAIT_BOUND_MS);
+  // STILL_ACTIVE while the program runs.
+  DWORD ExitCode() const;
+
+private:
+  HANDLE process = nullptr;
+  DWORD id = 0;
+};
+
+#endif

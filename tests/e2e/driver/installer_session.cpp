@@ -1,0 +1,127 @@
+#include "installer_session.h"
+
+#include "input.h"
+#include "resource_ids.h"
+#include "screenshot_album.h"
+#include "test_environment.h"
+#include "wait.h"
+#include "window_query.h"
+
+namespace {
+
+constexpr UINT SEND_BOUND_MS = 5000;
+constexpr int FRAME_BUTTONS[] = {IDC_BACK, IDC_NEXT, IDC_EXIT};
+
+// Where on the caption the window reports its close box, found as the system finds it.
+bool FindCloseBox(HWND window, POINT& closeBox) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  const int y = rect.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  int first = -1;
+  int last = -1;
+  for (int x = rect.right - 1; x > rect.left; --x) {
+    DWORD_PTR hit = HTNOWHERE;
+    SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, SEND_BOUND_MS, &hit);
+    if (hit == HTCLOSE) {
+      if (last < 0) last = x;
+      first = x;
+    } else if (last >= 0) {
+      break;
+    }
+  }
+  closeBox = POINT{(first + last) / 2, y};
+  return last >= 0;
+}
+
+} // namespace
+
+InstallerSession::InstallerSession() {
+  if (!process.Start(WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE))) return;
+  HWND found = nullptr;
+  WaitUntil([&] {
+    found = FindTopLevelDialog(process.Id(), FRAME_CAPTION);
+    return found != nullptr || !process.Running();
+  });
+  frame = found;
+}
+
+HWND InstallerSession::Page() const { return FindVisibleChildDialog(frame); }
+
+std::string InstallerSession::PageTitle() const { return PageText(IDC_PAGE_TITLE); }
+
+std::string InstallerSession::PageText(int controlId) const {
+  HWND page = Page();
+  return page == nullptr ? std::string() : WindowText(GetDlgItem(page, controlId));
+}
+
+std::string InstallerSession::ButtonCaption(int buttonId) const { return WindowText(FrameButton(buttonId)); }
+
+bool InstallerSession::ButtonEnabled(int buttonId) const { return IsWindowEnabled(FrameButton(buttonId)) != FALSE; }
+
+int InstallerSession::DefaultButton() const {
+  int lookingDefault = 0;
+  for (int id : FRAME_BUTTONS) {
+    if (!HasDefaultButtonStyle(FrameButton(id))) continue;
+    if (lookingDefault != 0) return 0;
+    lookingDefault = id;
+  }
+  return lookingDefault == DefaultButtonId(frame) ? lookingDefault : 0;
+}
+
+int InstallerSession::FocusedControl() const {
+  HWND focus = FocusedWindowOfThread(frame);
+  if (focus == nullptr) return 0;
+  const HWND parent = GetParent(focus);
+  return parent == frame || (parent != nullptr && parent == Page()) ? GetDlgCtrlID(focus) : 0;
+}
+
+void InstallerSession::ClickWindow(HWND topLevel, HWND target) {
+  BringToForeground(topLevel);
+  ClickCentreOf(target);
+}
+
+void InstallerSession::Click(int buttonId) { ClickWindow(frame, FrameButton(buttonId)); }
+
+void InstallerSession::PressKey(WORD virtualKey, WORD modifier) {
+  BringToForeground(frame);
+  ::PressKey(virtualKey, modifier);
+}
+
+void InstallerSession::TypeInto(int pageControlId, const std::string& text) {
+  HWND edit = GetDlgItem(Page(), pageControlId);
+  ClickWindow(frame, edit);
+  WaitUntil([&] { return FocusedWindowOfThread(frame) == edit; });
+  ::PressKey('A', VK_CONTROL);
+  ::PressKey(VK_DELETE);
+  TypeText(text);
+}
+
+void InstallerSession::ClickCloseBox() {
+  POINT closeBox;
+  if (!BringToForeground(frame) || !FindCloseBox(frame, closeBox)) return;
+  ClickAt(closeBox);
+}
+
+bool InstallerSession::WaitForPageTitle(const std::string& title) {
+  return WaitUntil([&] { return !process.Running() || PageTitle() == title; }) && PageTitle() == title;
+}
+
+bool InstallerSession::WaitForExit() { return process.WaitForExit(); }
+
+HWND InstallerSession::WaitForMessageBox(const std::string& caption) {
+  HWND box = nullptr;
+  WaitUntil([&] {
+    box = FindTopLevelDialog(process.Id(), caption, frame);
+    return box != nullptr || !process.Running();
+  });
+  return box;
+}
+
+std::string InstallerSession::MessageBoxText(HWND box) { return WindowText(FindChildWithText(box, "Static")); }
+
+void InstallerSession::AnswerMessageBox(HWND box, int buttonId) { ClickWindow(box, GetDlgItem(box, buttonId)); }
+
+bool InstallerSession::Screenshot() {
+  const std::string title = PageTitle();
+  return AddToAlbum(frame, title.empty() ? std::string("frame") : title);
+}

@@ -1,0 +1,62 @@
+// setup.exe as a person meets it: started, looked at, clicked and typed into, and left again.
+// Every wait is for something a person would see, with a bound.
+#ifndef TARN_E2E_INSTALLER_SESSION_H
+#define TARN_E2E_INSTALLER_SESSION_H
+
+#include <windows.h>
+
+#include <string>
+
+#include "child_process.h"
+
+constexpr char FRAME_CAPTION[] = "Install";
+
+class InstallerSession {
+public:
+  // Starts setup.exe (TARN_SETUP_EXE) and waits for its frame; see Started().
+  InstallerSession();
+
+  bool Started() const { return frame != nullptr; }
+  HWND Frame() const { return frame; }
+  // The page shown in the frame, or none.
+  HWND Page() const;
+  std::string PageTitle() const;
+  std::string PageText(int controlId) const;
+  std::string ButtonCaption(int buttonId) const;
+  bool ButtonEnabled(int buttonId) const;
+  // The frame button that both looks like the default (BS_DEFPUSHBUTTON) and is the dialog's
+  // default (DM_GETDEFID), which Enter presses; 0 when no button is both or more look it.
+  int DefaultButton() const;
+  // The id of the frame's or the page's control with the keyboard focus; 0 when neither has it.
+  int FocusedControl() const;
+
+  void Click(int buttonId);
+  void PressKey(WORD virtualKey, WORD modifier = 0);
+  // Clicks into the page's edit control, selects all of it and types the text over it.
+  void TypeInto(int pageControlId, const std::string& text);
+  // The close box in the caption, as the mouse would press it.
+  void ClickCloseBox();
+
+  // False after the bound, or at once when the program has ended.
+  bool WaitForPageTitle(const std::string& title);
+  bool WaitForExit();
+  bool Running() const { return process.Running(); }
+  DWORD ExitCode() const { return process.ExitCode(); }
+
+  // A message box of the program with this caption (not the frame), or none after the bound.
+  HWND WaitForMessageBox(const std::string& caption);
+  static std::string MessageBoxText(HWND box);
+  void AnswerMessageBox(HWND box, int buttonId);
+
+  // Saves a picture of the frame, named after the page's title.
+  bool Screenshot();
+
+private:
+  HWND FrameButton(int buttonId) const { return GetDlgItem(frame, buttonId); }
+  void ClickWindow(HWND topLevel, HWND target);
+
+  ChildProcess process;
+  HWND frame = nullptr;
+};
+
+#endif

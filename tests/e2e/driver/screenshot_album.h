@@ -1,0 +1,13 @@
+// The numbered pictures of one scenario: <folder>/<nn>-<name>.png, the folder given by
+// TARN_SCREENSHOT_DIR. Without it no pictures are taken.
+#ifndef TARN_E2E_SCREENSHOT_ALBUM_H
+#define TARN_E2E_SCREENSHOT_ALBUM_H
+
+#include <windows.h>
+
+#include <string>
+
+// Saves the window once it has finished painting; true when saved or when no folder is set.
+bool AddToAlbum(HWND window, const std::string& name);
+
+#endif
