@@ -8,6 +8,7 @@
 #   TARN_WINE_VERSION   the Windows version Wine reports to setup.exe (win31, win95, ... win10)
 #   TARN_WINE_DRIVES    tmpfs drives to add, as LETTER:SIZE words (e.g. "e:2m f:64k")
 #   TARN_WINE_TEMPLATE  the template prefix (default: wine-template in the program's build tree)
+#   TARN_WINE_DISPLAY   an X display to show the program on, instead of a virtual one
 #   TARN_WINE_KEEP      when set, the scratch folder (prefix, logs) is kept and its path printed
 set -uo pipefail
 harness=$(cd "$(dirname "$0")" && pwd)
@@ -54,8 +55,15 @@ clean_up() {
   fi
 }
 trap clean_up EXIT
+trap "exit 130" INT TERM
 
 start_display() {
+  if [ -n "${TARN_WINE_DISPLAY:-}" ]; then
+    export DISPLAY=$TARN_WINE_DISPLAY
+    # A real desktop has a window manager: Wine's own defaults suit it.
+    "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /f >>"$scratch/wine.log" 2>&1
+    return 0
+  fi
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
   xvfb_pid=$!
   display_ready() { grep -q '^[0-9]' "$scratch/display" || ! kill -0 "$xvfb_pid" 2>/dev/null; }
@@ -97,7 +105,9 @@ prepare() {
 
 prepare || exit 125
 # Output goes to files: Wine's own processes would otherwise hold the caller's pipes open.
-"$WINE" "$program" "$@" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null
+# In the background, so that a signal to this script ends the run at once.
+"$WINE" "$program" "$@" >"$scratch/stdout" 2>"$scratch/stderr" </dev/null &
+wait $!
 status=$?
 cat "$scratch/stdout"
 cat "$scratch/stderr" >&2
