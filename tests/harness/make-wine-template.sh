@@ -38,6 +38,10 @@ REG
 rm "$settings"
 "$WINESERVER" -w
 
+# This Wine build looks for its own fonts (Marlett, Tahoma, MS Sans Serif) in a folder that
+# does not exist: without them captions miss their glyphs and dialogs use other faces.
+cp /usr/share/wine/fonts/* "$template/drive_c/windows/Fonts/"
+
 # The user's folders link to the host's home; tests must not write there.
 for link in "$template"/drive_c/users/*/* "$template"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/*; do
   if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
