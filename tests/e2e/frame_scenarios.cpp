@@ -30,13 +30,24 @@ TEST(Frame, OpensCentredWithItsButtonsAndTheWelcomePage) {
 
 // Keys are handled in the order pressed: once Enter has moved the wizard on, Esc, pressed
 // before it, has been handled too, and it must have left the program where it was.
-TEST(Frame, EscapeIsIgnoredAndEnterPressesTheDefaultButton) {
+TEST(Frame, EscapeIsIgnored) {
   InstallerSession setup;
   ASSERT_TRUE(setup.Started());
   ASSERT_TRUE(setup.WaitForPageTitle(WELCOME_TITLE));
   setup.PressKey(VK_ESCAPE);
   setup.PressKey(VK_RETURN);
   ASSERT_TRUE(setup.WaitForPageTitle(DESTINATION_TITLE));
-  EXPECT_TRUE(setup.Screenshot());
   EXPECT_TRUE(setup.Running());
+}
+
+// With the focus in the edit field, not on a button, Enter still presses Next.
+TEST(Frame, EnterPressesTheDefaultButtonWhereverTheFocusIs) {
+  InstallerSession setup;
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
+  ASSERT_TRUE(setup.ClickPageControl(IDC_DESTINATION_EDIT));
+  EXPECT_EQ(IDC_NEXT, setup.DefaultButton());
+  setup.PressKey(VK_RETURN);
+  ASSERT_TRUE(setup.WaitForPageTitle(SUMMARY_TITLE));
+  EXPECT_TRUE(setup.Screenshot());
 }

@@ -87,10 +87,14 @@ void InstallerSession::PressKey(WORD virtualKey, WORD modifier) {
   ::PressKey(virtualKey, modifier);
 }
 
+bool InstallerSession::ClickPageControl(int controlId) {
+  HWND control = GetDlgItem(Page(), controlId);
+  ClickWindow(frame, control);
+  return WaitUntil([&] { return FocusedWindowOfThread(frame) == control; });
+}
+
 void InstallerSession::TypeInto(int pageControlId, const std::string& text) {
-  HWND edit = GetDlgItem(Page(), pageControlId);
-  ClickWindow(frame, edit);
-  WaitUntil([&] { return FocusedWindowOfThread(frame) == edit; });
+  ClickPageControl(pageControlId);
   ::PressKey('A', VK_CONTROL);
   ::PressKey(VK_DELETE);
   TypeText(text);

@@ -32,6 +32,8 @@ public:
 
   void Click(int buttonId);
   void PressKey(WORD virtualKey, WORD modifier = 0);
+  // Clicks the page's control; true once it has the keyboard focus.
+  bool ClickPageControl(int controlId);
   // Clicks into the page's edit control, selects all of it and types the text over it.
   void TypeInto(int pageControlId, const std::string& text);
   // The close box in the caption, as the mouse would press it.
