@@ -23,6 +23,17 @@ std::string FileNameFrom(const std::string& name) {
   return file.empty() ? std::string("untitled") : file;
 }
 
+// Pictures of an earlier run would mix with this run's.
+void RemoveEarlierPictures(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*.png").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    DeleteFileA((folder + "\\" + found.cFileName).c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
 } // namespace
 
 bool AddToAlbum(HWND window, const std::string& name) {
@@ -30,6 +41,7 @@ bool AddToAlbum(HWND window, const std::string& name) {
   if (folder.empty()) return true;
   // Whatever is still invalid is painted before the picture is taken.
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (picturesTaken == 0) RemoveEarlierPictures(folder);
   char number[16];
   std::snprintf(number, sizeof number, "%02d-", ++picturesTaken);
   return SaveWindowPng(window, folder + "\\" + number + FileNameFrom(name) + ".png");

@@ -1,5 +1,5 @@
 // The numbered pictures of one scenario: <folder>/<nn>-<name>.png, the folder given by
-// TARN_SCREENSHOT_DIR. Without it no pictures are taken.
+// TARN_SCREENSHOT_DIR, emptied of earlier pictures first. Without it no pictures are taken.
 #ifndef TARN_E2E_SCREENSHOT_ALBUM_H
 #define TARN_E2E_SCREENSHOT_ALBUM_H
 
