@@ -20,9 +20,9 @@ ChildProcess::~ChildProcess() {
   CloseHandle(process);
 }
 
-bool ChildProcess::Start(const std::string& executable) {
-  std::string quoted = "\"" + executable + "\"";
-  std::vector<char> commandLine(quoted.begin(), quoted.end());
+bool ChildProcess::Start(const std::string& executable, const std::string& arguments) {
+  const std::string line = "\"" + executable + "\"" + (arguments.empty() ? "" : " " + arguments);
+  std::vector<char> commandLine(line.begin(), line.end());
   commandLine.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -16,7 +16,7 @@ public:
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   // Starts the program in its own folder, as a double click would.
-  bool Start(const std::string& executable);
+  bool Start(const std::string& executable, const std::string& arguments = "");
   DWORD Id() const { return id; }
   bool Running() const;
   bool WaitForExit(unsigned boundMs = DEFAULT_WAIT_BOUND_MS);

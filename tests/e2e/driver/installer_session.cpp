@@ -112,18 +112,9 @@ bool InstallerSession::WaitForPageTitle(const std::string& title) {
 
 bool InstallerSession::WaitForExit() { return process.WaitForExit(); }
 
-HWND InstallerSession::WaitForMessageBox(const std::string& caption) {
-  HWND box = nullptr;
-  WaitUntil([&] {
-    box = FindTopLevelDialog(process.Id(), caption, frame);
-    return box != nullptr || !process.Running();
-  });
-  return box;
+HWND InstallerSession::WaitForMessageBox(const std::string& caption) const {
+  return ::WaitForMessageBox(process, caption, frame);
 }
-
-std::string InstallerSession::MessageBoxText(HWND box) { return WindowText(FindChildWithText(box, "Static")); }
-
-void InstallerSession::AnswerMessageBox(HWND box, int buttonId) { ClickWindow(box, GetDlgItem(box, buttonId)); }
 
 bool InstallerSession::Screenshot() {
   const std::string title = PageTitle();

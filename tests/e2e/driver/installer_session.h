@@ -8,6 +8,7 @@
 #include <string>
 
 #include "child_process.h"
+#include "message_box.h"
 
 constexpr char FRAME_CAPTION[] = "Install";
 
@@ -45,10 +46,9 @@ public:
   bool Running() const { return process.Running(); }
   DWORD ExitCode() const { return process.ExitCode(); }
 
-  // A message box of the program with this caption (not the frame), or none after the bound.
-  HWND WaitForMessageBox(const std::string& caption);
-  static std::string MessageBoxText(HWND box);
-  void AnswerMessageBox(HWND box, int buttonId);
+  // A message box of the program with this caption (not the frame), or none after the bound;
+  // read and answer it with MessageBoxText and AnswerMessageBox.
+  HWND WaitForMessageBox(const std::string& caption) const;
 
   // Saves a picture of the frame, named after the page's title.
   bool Screenshot();
