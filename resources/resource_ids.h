@@ -38,6 +38,13 @@
 #define IDC_READER_GROUP 517
 #define IDC_READER_NOTE 518
 
+// "COPYFILESDLG"
+#define IDC_DISK_COUNT 120
+#define IDC_CURRENT_DISK 121
+#define IDC_COPY_FILE 122
+#define IDC_COPY_STEP 123
+#define IDC_PROGRESS_BAR 125
+
 // Start commands that work pages post to themselves
 #define IDC_START_COPY 126
 #define IDC_START_REGISTRY 127
