@@ -1,0 +1,68 @@
+#include "payload/payload_path.h"
+
+namespace {
+
+const char* LastOf(const char* text, char wanted) {
+  const char* found = nullptr;
+  for (const char* p = text; *p != '\0'; ++p)
+    if (*p == wanted) found = p;
+  return found;
+}
+
+char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(const char* left, const char* right) {
+  for (; *left != '\0' && *right != '\0'; ++left, ++right)
+    if (LowerCase(*left) != LowerCase(*right)) return false;
+  return *left == *right;
+}
+
+size_t LengthOf(const char* text) {
+  size_t length = 0;
+  while (text[length] != '\0') ++length;
+  return length;
+}
+
+} // namespace
+
+const char* NameAfterLastBackslash(const char* path) {
+  const char* backslash = LastOf(path, '\\');
+  return backslash != nullptr ? backslash + 1 : path;
+}
+
+bool IsFontFileName(const char* name) {
+  const char* dot = LastOf(name, '.');
+  return dot != nullptr && EqualIgnoringCase(dot, ".fon");
+}
+
+bool MakeCompressedName(char* path) {
+  const char* dot = LastOf(path, '.');
+  if (dot == nullptr || dot[1] == '\0') return false;
+  path[LengthOf(path) - 1] = '_';
+  return true;
+}
+
+bool JoinPath(char* out, size_t capacity, const char* first, const char* second, const char* third) {
+  const char* parts[] = {first, second, third};
+  size_t length = 0;
+  for (const char* part : parts) {
+    const size_t partLength = LengthOf(part);
+    if (length + partLength >= capacity) {
+      if (capacity > 0) out[0] = '\0';
+      return false;
+    }
+    for (size_t i = 0; i < partLength; ++i) out[length + i] = part[i];
+    length += partLength;
+  }
+  out[length] = '\0';
+  return true;
+}
+
+bool AppendBackslash(char* directory, size_t capacity) {
+  const size_t length = LengthOf(directory);
+  if (length > 0 && directory[length - 1] == '\\') return true;
+  if (length + 1 >= capacity) return false;
+  directory[length] = '\\';
+  directory[length + 1] = '\0';
+  return true;
+}
