@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   const bool written = WriteFile(folder + "/panel.bmp", EncodeBitmapFile(DrawPanel())) &&
-                       WriteFile(folder + "/frame_large.ico", EncodeIconFile(DrawIcon(32))) &&
-                       WriteFile(folder + "/frame_small.ico", EncodeIconFile(DrawIcon(16)));
+                       WriteFile(folder + "/frame-large.ico", EncodeIconFile(DrawIcon(32))) &&
+                       WriteFile(folder + "/frame-small.ico", EncodeIconFile(DrawIcon(16)));
   if (!written) {
     std::fprintf(stderr, "cannot write the pictures into %s\n", folder.c_str());
     return 1;
