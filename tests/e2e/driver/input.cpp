@@ -35,6 +35,15 @@ INPUT MouseInput(POINT at, DWORD flags) {
 
 void Send(std::vector<INPUT> inputs) { SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)); }
 
+// True once the system has taken the move.
+bool MovePointerTo(POINT point) {
+  Send({MouseInput(point, MOUSEEVENTF_MOVE)});
+  return WaitUntil([point] {
+    POINT cursor;
+    return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
+  });
+}
+
 } // namespace
 
 bool BringToForeground(HWND topLevel) {
@@ -43,9 +52,12 @@ bool BringToForeground(HWND topLevel) {
   return WaitUntil([topLevel] { return GetForegroundWindow() == topLevel; });
 }
 
+void ParkPointer() { MovePointerTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1}); }
+
 void ClickAt(POINT point) {
-  Send({MouseInput(point, MOUSEEVENTF_MOVE), MouseInput(point, MOUSEEVENTF_LEFTDOWN),
-        MouseInput(point, MOUSEEVENTF_LEFTUP)});
+  MovePointerTo(point);
+  Send({MouseInput(point, MOUSEEVENTF_LEFTDOWN), MouseInput(point, MOUSEEVENTF_LEFTUP)});
+  ParkPointer();
 }
 
 void ClickCentreOf(HWND window) {

@@ -9,7 +9,11 @@
 
 // Makes the top-level window the foreground window; false if it does not become it.
 bool BringToForeground(HWND topLevel);
-// A left click at the screen point.
+// Moves the pointer to the screen's bottom-right corner, where no window of ours appears.
+// Wine turns the crossing events of a window that appears under the pointer into moves of
+// its own, which can overtake a click's: so the pointer waits there between clicks.
+void ParkPointer();
+// A left click at the screen point; the pointer is parked again afterwards.
 void ClickAt(POINT point);
 // A left click at the centre of the window.
 void ClickCentreOf(HWND window);

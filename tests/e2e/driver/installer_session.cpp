@@ -36,6 +36,7 @@ bool FindCloseBox(HWND window, POINT& closeBox) {
 } // namespace
 
 InstallerSession::InstallerSession() {
+  ParkPointer();
   if (!process.Start(WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE))) return;
   HWND found = nullptr;
   WaitUntil([&] {

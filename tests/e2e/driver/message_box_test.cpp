@@ -7,6 +7,7 @@
 #include <string>
 
 #include "child_process.h"
+#include "input.h"
 #include "test_environment.h"
 
 namespace {
@@ -28,6 +29,7 @@ class MessageBoxAnswer : public testing::TestWithParam<Question> {};
 TEST_P(MessageBoxAnswer, ReachesTheProgram) {
   const Question& question = GetParam();
   const std::string text = "Shall the test go on?";
+  ParkPointer();
   ChildProcess host;
   ASSERT_TRUE(host.Start(WindowsPathFromEnvironment(HOST_VARIABLE),
                          std::string(question.buttons) + " " + question.caption + " \"" + text + "\""));
