@@ -1,0 +1,13 @@
+// Whole files in and out of memory, for the host tools of the build.
+#ifndef TARN_TOOLS_FILE_BYTES_H
+#define TARN_TOOLS_FILE_BYTES_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
+bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+bool WriteFileText(const std::string& path, const std::string& text);
+
+#endif

@@ -1,0 +1,23 @@
+// The stand-ins of the product's files: for each catalogue row a content of the row's size
+// and check value, and its stored form of the row's stored length.
+#ifndef TARN_FORGE_STANDINS_H
+#define TARN_FORGE_STANDINS_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/catalogue_rows.h"
+
+struct ForgedFile {
+  std::vector<uint8_t> content; // as installed
+  std::vector<uint8_t> stored;  // what the resources carry
+};
+
+// `program` is the runnable program that the stand-in of "tarn.exe" is made of. False, with
+// a message, for a row that no stand-in fits.
+bool ForgeStandin(const FileEntry& row, const std::vector<uint8_t>& program, ForgedFile& forged, std::string& error);
+
+size_t StoredLength(const FileEntry& row);
+
+#endif
