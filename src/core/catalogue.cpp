@@ -6,6 +6,7 @@
 #include "destination/destination_page.h"
 #include "destination/directory_store.h"
 #include "destination/replace_page.h"
+#include "payload/copy_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
 const char DESTINATION_RETRY_TEMPLATE[] = "DESTDIRDLG2";
@@ -19,7 +20,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
     DefaultPageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    DefaultPageProc, DefaultPageProc, DefaultPageProc, DefaultPageProc,
+    CopyPageProc,    DefaultPageProc, DefaultPageProc, DefaultPageProc,
 };
 
 } // namespace

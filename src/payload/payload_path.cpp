@@ -42,8 +42,7 @@ bool MakeCompressedName(char* path) {
   return true;
 }
 
-bool JoinPath(char* out, size_t capacity, const char* first, const char* second, const char* third) {
-  const char* parts[] = {first, second, third};
+bool JoinPath(char* out, size_t capacity, std::initializer_list<const char*> parts) {
   size_t length = 0;
   for (const char* part : parts) {
     const size_t partLength = LengthOf(part);

@@ -3,6 +3,7 @@
 #define TARN_PAYLOAD_PAYLOAD_PATH_H
 
 #include <cstddef>
+#include <initializer_list>
 
 // The part after the last backslash; the whole text when it has none.
 const char* NameAfterLastBackslash(const char* path);
@@ -16,7 +17,7 @@ bool MakeCompressedName(char* path);
 
 // out = the texts one after the other. False, out empty, when they do not fit: a path cut
 // short would name another file.
-bool JoinPath(char* out, size_t capacity, const char* first, const char* second, const char* third = "");
+bool JoinPath(char* out, size_t capacity, std::initializer_list<const char*> parts);
 
 // Appends a backslash unless the directory ends in one; false when it does not fit.
 bool AppendBackslash(char* directory, size_t capacity);

@@ -44,9 +44,9 @@ TEST(PayloadPath, NameAfterLastBackslash) {
 
 TEST(PayloadPath, JoinFitsExactlyOrFailsEmpty) {
   char out[8];
-  EXPECT_TRUE(JoinPath(out, sizeof out, "C:\\", "ab", "cd"));
+  EXPECT_TRUE(JoinPath(out, sizeof out, {"C:\\", "ab", "", "cd"}));
   EXPECT_STREQ(out, "C:\\abcd");
-  EXPECT_FALSE(JoinPath(out, sizeof out, "C:\\", "ab", "cde"));
+  EXPECT_FALSE(JoinPath(out, sizeof out, {"C:\\", "ab", "cde"}));
   EXPECT_STREQ(out, "");
 }
 

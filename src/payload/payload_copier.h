@@ -1,0 +1,104 @@
+// The extraction engine: every selected catalogue file rebuilt from the program's resource
+// chunks (or from a file beside the program), expanded, verified and stamped.
+#ifndef TARN_PAYLOAD_PAYLOAD_COPIER_H
+#define TARN_PAYLOAD_PAYLOAD_COPIER_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "core/catalogue.h"
+#include "destination/directory_path.h"
+#include "payload/copy_progress.h"
+
+// Pieces in which a file source and the checksum pass read.
+constexpr int SOURCE_READ_PIECE = 8192;
+constexpr int CHECKSUM_READ_PIECE = 49152;
+
+// A row first written in its compressed form under a temporary name, then expanded from there.
+inline bool ExpandsAfterCopy(const FileEntry& row) { return row.compressed == 1 && row.firstResource != 0; }
+
+class PayloadCopier {
+public:
+  // Never fails; the time stamp, the total and the program directory are taken here.
+  PayloadCopier(HWND pageWindow, Catalogue& catalogue);
+
+  // Takes the destination and shared-files directories; 0 with error 11 when the latter cannot be made.
+  int Prepare();
+  // 1 when every selected file of disk 1 is installed, else 0 with the error code and argument set.
+  int CopyAll();
+  // Closes what is open, deletes an unfinished output, announces added fonts. Called once.
+  void Release();
+
+  int ErrorCode() const { return errorCode; }
+  // The file or directory that the error names, or null.
+  const char* ErrorArgument() const { return errorArgument[0] != '\0' ? errorArgument : nullptr; }
+  HWND PageWindow() const { return pageWindow; }
+  uint32_t DoneBytes() const { return progress.doneBytes; }
+  uint32_t TotalBytes() const { return progress.totalBytes; }
+
+private:
+  // 1 for a row that needs no copying: not selected, or a font that is already there.
+  int IsSkipped(FileEntry& row);
+  // The steps of one row, in this order; each returns 1 to go on, 0 after recording an error.
+  int CopyRow(FileEntry& row);
+  int BeginFile(FileEntry& row);
+  int ReadChunk(const FileEntry& row);
+  int WriteChunk(const FileEntry& row);
+  int FinishFile(const FileEntry& row);
+
+  // Parts of BeginFile and FinishFile.
+  int OpenProgramDirectorySource(const FileEntry& row);
+  int CreateChunkOutput(const FileEntry& row);
+  int CloseChunkOutput(const FileEntry& row);
+  int ExpandTemporary(const FileEntry& row);
+  int ChecksumPass(const FileEntry& row);
+  int AddFontIfOne(const FileEntry& row);
+
+  void MakeDirectories();
+  // Loads the chunk resource of that id; false when the program has none.
+  bool LoadChunk(int32_t resourceId);
+  void ReleaseChunkResource();
+  void CloseSource();
+
+  // Each builds its result in the path scratch, overwriting the previous one. TargetPath gives
+  // null when the path does not fit; CompressedName null when the scratch has none.
+  const char* SourcePath(const char* name);
+  const char* TargetPath(const char* name, int32_t sharedChoice);
+  const char* CompressedName();
+
+  int Fail(int code, const char* argument);
+  // 1 to go on; 0 with error 10 when the user confirms a stop.
+  int CheckForStop();
+  void ShowProgress();
+  void ShowStep(const char* step);
+
+  char programDirectory[PATH_CAPACITY];
+  char destinationDirectory[PATH_CAPACITY];
+  char sharedDirectory[PATH_CAPACITY];
+  char pathScratch[PATH_CAPACITY];
+  char currentOutputPath[PATH_CAPACITY];
+  FILETIME timeStamp;
+  int hasTimeStamp; // 0 when the catalogue's date is no valid calendar time
+  int fontFlag;
+  int fontsAdded;
+  int errorCode;
+  char errorArgument[PATH_CAPACITY];
+  HWND pageWindow;
+  Catalogue& catalogue;
+  HFILE sourceHandle;
+  HFILE outputHandle;
+  HFILE lzDestinationHandle;
+  HGLOBAL chunkResource;
+  uint32_t chunkResourceLength;
+  int sourceIsLz;
+  int32_t chunksRemaining;
+  const unsigned char* data;
+  uint32_t dataLength;
+  CopyProgress progress;
+  uint32_t crcRegister;
+  unsigned char readBuffer[SOURCE_READ_PIECE];
+  unsigned char checksumBuffer[CHECKSUM_READ_PIECE];
+};
+
+#endif

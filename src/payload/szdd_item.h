@@ -1,0 +1,16 @@
+// One item of a mode A stream: a literal byte or a reference back into the window.
+#ifndef TARN_PAYLOAD_SZDD_ITEM_H
+#define TARN_PAYLOAD_SZDD_ITEM_H
+
+#include <cstdint>
+
+struct SzddItem {
+  uint16_t length;   // bytes expanded: 1 for a literal, 3 to 18 for a reference
+  uint16_t distance; // 0 for a literal; else how far back the copy starts, 1 to 4096
+};
+
+constexpr SzddItem SZDD_LITERAL = {1, 0};
+
+inline bool IsReference(const SzddItem& item) { return item.distance != 0; }
+
+#endif

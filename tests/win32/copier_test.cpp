@@ -1,0 +1,192 @@
+// The extraction engine on test catalogues: what lands where, what is left out, and each
+// failure with its code and argument.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <cstdio>
+
+#include "copier_fixture.h"
+#include "copy_hooks.h"
+#include "core/error_page.h"
+#include "file_lock.h"
+#include "resource_ids.h"
+
+namespace {
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+struct FileTimes {
+  FILETIME creation, access, write;
+};
+
+FileTimes TimesOf(const std::string& path) {
+  FileTimes times{};
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+  GetFileTime(file, &times.creation, &times.access, &times.write);
+  CloseHandle(file);
+  return times;
+}
+
+// A file time as the local calendar time that a person would read, to the second.
+std::string LocalTimeText(const FILETIME& time) {
+  FILETIME local;
+  SYSTEMTIME calendar;
+  FileTimeToLocalFileTime(&time, &local);
+  FileTimeToSystemTime(&local, &calendar);
+  char text[32];
+  wsprintfA(text, "%04u-%02u-%02u %02u:%02u:%02u", calendar.wYear, calendar.wMonth, calendar.wDay, calendar.wHour,
+            calendar.wMinute, calendar.wSecond);
+  return text;
+}
+
+constexpr char STAMP[] = "2010-05-06 12:03:00";
+constexpr uint64_t SECOND = 10000000; // in file time ticks
+
+FILETIME Now() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return now;
+}
+
+uint64_t Ticks(const FILETIME& time) { return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime; }
+
+using Copier = CopierFixture;
+
+TEST_F(Copier, InstallsEveryRowByteForByteAndLeavesNoTemporary) {
+  const std::string program = SampleContent(10000, 1), archive = SampleContent(9000, 2), tiny = SampleContent(5, 3);
+  const size_t programRow = payload.Add("tool.exe", program, true);
+  const size_t archiveRow = payload.Add("data.trn", archive, false);
+  payload.Add("one.dll", tiny, true);
+  ASSERT_EQ(payload.Row(programRow).chunkCount, 3);
+  ASSERT_EQ(payload.Row(archiveRow).chunkCount, 3);
+
+  ASSERT_EQ(Run(), 1) << "error " << copier->ErrorCode();
+  EXPECT_EQ(Installed("tool.exe"), program);
+  EXPECT_EQ(Installed("data.trn"), archive);
+  EXPECT_EQ(Installed("one.dll"), tiny);
+  for (const char* temporary : {"tool.ex_", "data.tr_", "one.dl_"}) EXPECT_FALSE(Exists(InDestination(temporary)));
+  for (size_t row = 0; row < 3; ++row) EXPECT_EQ(payload.Row(row).selected, ROW_COPY_BEGUN);
+  // Each literal image is longer than its file, yet the progress ends at the total exactly.
+  EXPECT_GT(payload.StoredForm(programRow).size(), program.size());
+  EXPECT_EQ(copier->TotalBytes(), 19005u);
+  EXPECT_EQ(copier->DoneBytes(), 19005u);
+  EXPECT_EQ(ControlText(page, IDC_CURRENT_DISK), "1");
+  EXPECT_EQ(ControlText(page, IDC_COPY_FILE), "one.dll");
+  EXPECT_EQ(ControlText(page, IDC_COPY_STEP), "Copying file:");
+}
+
+TEST_F(Copier, UnselectedRowsAndRowsOfAnotherDiskAreNotInstalled) {
+  payload.Add("skipped.dll", SampleContent(100, 4), true);
+  payload.Add("disk2.dll", SampleContent(200, 5), true);
+  payload.Add("wanted.dll", SampleContent(300, 6), true);
+  payload.Row(0).selected = ROW_NOT_SELECTED;
+  payload.Row(1).disk = 2;
+
+  ASSERT_EQ(Run(), 1);
+  EXPECT_FALSE(Exists(InDestination("skipped.dll")));
+  EXPECT_FALSE(Exists(InDestination("disk2.dll")));
+  EXPECT_EQ(Installed("wanted.dll"), SampleContent(300, 6));
+  EXPECT_EQ(payload.Row(0).selected, ROW_NOT_SELECTED);
+  EXPECT_EQ(payload.Row(1).selected, ROW_SELECTED);
+  // The other disk's row is in the total but never done, so the bar stops short.
+  EXPECT_EQ(copier->TotalBytes(), 500u);
+  EXPECT_EQ(copier->DoneBytes(), 300u);
+}
+
+TEST_F(Copier, ACheckValueOfZeroTurnsTheCheckOff) {
+  payload.Add("unchecked.dll", SampleContent(700, 7), true);
+  payload.Add("raw.dat", SampleContent(700, 8), false);
+  payload.Row(0).checkValue = 0;
+  payload.Row(1).checkValue = 0;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(Installed("unchecked.dll"), SampleContent(700, 7));
+  EXPECT_EQ(Installed("raw.dat"), SampleContent(700, 8));
+}
+
+TEST_F(Copier, AContentThatDisagreesWithItsCheckValueFailsWithSeven) {
+  payload.Add("good.dll", SampleContent(700, 9), true);
+  payload.Add("bad.dll", SampleContent(700, 10), true);
+  payload.Add("later.dll", SampleContent(700, 11), true);
+  payload.Row(1).checkValue ^= 1;
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(copier->ErrorCode(), ERROR_CHECKSUM);
+  EXPECT_STREQ(copier->ErrorArgument(), "bad.dll");
+  EXPECT_EQ(Installed("good.dll"), SampleContent(700, 9));
+  // The rows after a failure are not touched.
+  EXPECT_FALSE(Exists(InDestination("later.dll")));
+  EXPECT_EQ(payload.Row(2).selected, ROW_SELECTED);
+}
+
+TEST_F(Copier, AMissingLaterChunkFailsWithTwoAndReleaseDeletesThePartialOutput) {
+  payload.Add("cut.dll", SampleContent(10000, 12), true);
+  payload.Row(0).chunkCount += 1; // its last chunk was never stored
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(copier->ErrorCode(), ERROR_INTERNAL_DATA_MISSING);
+  EXPECT_STREQ(copier->ErrorArgument(), "cut.dll");
+  EXPECT_TRUE(Exists(InDestination("cut.dl_")));
+  copier->Release();
+  copier.reset();
+  EXPECT_FALSE(Exists(InDestination("cut.dl_")));
+}
+
+TEST_F(Copier, AnExpandedFileThatCannotBeReadBackFailsWithEight) {
+  payload.Add("locked.dll", SampleContent(3000, 13), true);
+  std::unique_ptr<FileLock> lock;
+  ControlTextHook hook(Control(IDC_COPY_STEP), "Checksum:",
+                       [&] { lock = std::make_unique<FileLock>(InDestination("locked.dll")); });
+  EXPECT_EQ(Run(), 0);
+  ASSERT_TRUE(hook.Fired());
+  ASSERT_TRUE(lock->Held());
+  EXPECT_EQ(copier->ErrorCode(), ERROR_CANNOT_CALCULATE_CRC);
+  EXPECT_STREQ(copier->ErrorArgument(), "locked.dll");
+}
+
+TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionFailsWithNine) {
+  payload.Add("held.dll", SampleContent(3000, 14), true);
+  std::unique_ptr<FileLock> lock;
+  ControlTextHook hook(Control(IDC_COPY_STEP), "Uncompressing:",
+                       [&] { lock = std::make_unique<FileLock>(InDestination("held.dl_")); });
+  EXPECT_EQ(Run(), 0);
+  ASSERT_TRUE(hook.Fired());
+  EXPECT_EQ(copier->ErrorCode(), ERROR_CANNOT_UNCOMPRESS);
+  EXPECT_STREQ(copier->ErrorArgument(), "held.dll");
+}
+
+TEST_F(Copier, ADestinationThatCannotBeCreatedFailsWithThreeAndKeepsTheTemporaryWhole) {
+  payload.Add("busy.exe", SampleContent(3000, 15), true);
+  FileLock lock(InDestination("busy.exe"));
+  ASSERT_TRUE(lock.Held());
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(copier->ErrorCode(), ERROR_CANNOT_CREATE_FILE);
+  EXPECT_STREQ(copier->ErrorArgument(), "busy.exe");
+  // Nothing is deleted once the expansion has begun, and the compressed data is not lost.
+  copier->Release();
+  EXPECT_EQ(ReadWholeFile(InDestination("busy.ex_")), payload.StoredForm(0));
+}
+
+TEST_F(Copier, WrittenFilesCarryTheCataloguesTimeStamp) {
+  payload.Add("plain.trn", SampleContent(5000, 16), false);
+  payload.Add("packed.exe", SampleContent(5000, 17), true);
+  ASSERT_EQ(Run(), 1);
+  const FileTimes plain = TimesOf(InDestination("plain.trn"));
+  EXPECT_EQ(LocalTimeText(plain.creation), STAMP);
+  EXPECT_EQ(LocalTimeText(plain.access), STAMP);
+  EXPECT_EQ(LocalTimeText(plain.write), STAMP);
+  // Only the temporary is stamped; Wine's LZCopy carries its last-write time over to the
+  // expanded file (and its last-access time is the time of the copy).
+  EXPECT_EQ(LocalTimeText(TimesOf(InDestination("packed.exe")).write), STAMP);
+}
+
+TEST_F(Copier, ADateThatIsNoCalendarTimeLeavesTheFilesTimesAlone) {
+  catalogue.version = 0x1299; // minute 99
+  payload.Add("plain.trn", SampleContent(500, 18), false);
+  const uint64_t before = Ticks(Now()) - SECOND;
+  ASSERT_EQ(Run(), 1);
+  const uint64_t written = Ticks(TimesOf(InDestination("plain.trn")).write);
+  // The time of writing, whatever the file system's clock granularity.
+  EXPECT_GE(written, before);
+  EXPECT_LE(written, Ticks(Now()) + SECOND);
+}
+
+} // namespace
