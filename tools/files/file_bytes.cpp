@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
+bool LoadFile(const std::string& path, std::vector<uint8_t>& bytes) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -21,8 +21,8 @@ bool WriteRaw(const std::string& path, const char* data, size_t length) {
 
 } // namespace
 
-bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   return WriteRaw(path, reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-bool WriteFileText(const std::string& path, const std::string& text) { return WriteRaw(path, text.data(), text.size()); }
+bool SaveText(const std::string& path, const std::string& text) { return WriteRaw(path, text.data(), text.size()); }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
-bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-bool WriteFileText(const std::string& path, const std::string& text);
+bool LoadFile(const std::string& path, std::vector<uint8_t>& bytes);
+bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes);
+bool SaveText(const std::string& path, const std::string& text);
 
 #endif

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<uint8_t> program;
-  if (!ReadFileBytes(argv[1], program)) {
+  if (!LoadFile(argv[1], program)) {
     std::fprintf(stderr, "forge: cannot read %s\n", argv[1]);
     return 1;
   }
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     const std::string path = std::string(argv[2]) + "/" + row->name;
-    if (!WriteFileBytes(path, forged.stored)) {
+    if (!SaveFile(path, forged.stored)) {
       std::fprintf(stderr, "forge: cannot write %s\n", path.c_str());
       return 1;
     }

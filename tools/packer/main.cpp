@@ -22,7 +22,7 @@ bool ReadRowFiles(const std::string& folder, std::vector<std::vector<uint8_t>>& 
   for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row) {
     files.emplace_back();
     const std::string path = folder + "/" + row->name;
-    if (!ReadFileBytes(path, files.back())) {
+    if (!LoadFile(path, files.back())) {
       std::fprintf(stderr, "packer: cannot read %s\n", path.c_str());
       return false;
     }
@@ -34,12 +34,12 @@ bool WriteChunks(const std::vector<std::vector<uint8_t>>& storedForms, const std
   std::vector<int32_t> ids;
   for (size_t i = 0; i < storedForms.size(); ++i) {
     for (const Chunk& chunk : CutIntoChunks(storedForms[i], productFiles[i].firstResource, PAYLOAD_CHUNK_SIZE)) {
-      if (!WriteFileBytes(out + "/" + ChunkFileName(chunk.id), chunk.bytes)) return false;
+      if (!SaveFile(out + "/" + ChunkFileName(chunk.id), chunk.bytes)) return false;
       ids.push_back(chunk.id);
     }
   }
   std::string script;
-  return WriteResourceScript(ids, out, script) && WriteFileText(out + "/payload.rc", script);
+  return WriteResourceScript(ids, out, script) && SaveText(out + "/payload.rc", script);
 }
 
 int Pack(const std::string& storedFolder, const std::string& out) {
