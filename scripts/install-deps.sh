@@ -14,8 +14,22 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The SZDD tests and benchmarks compress real 32-bit Windows binaries: the i386 DLLs of
+# Wine's library package, taken as data (this machine need not run them).
+corpus=/var/cache/tarn-corpus
+if [ ! -d "$corpus/i386-windows" ]; then
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -qq
+  unpack=$(mktemp -d)
+  (cd "$unpack" && apt-get download -qq libwine:i386 2>/dev/null)
+  dpkg-deb -x "$unpack"/libwine_*.deb "$unpack/tree"
+  mkdir -p "$corpus"
+  mv "$unpack/tree/usr/lib/i386-linux-gnu/wine/i386-windows" "$corpus/i386-windows"
+  rm -rf "$unpack"
+fi

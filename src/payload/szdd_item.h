@@ -13,4 +13,8 @@ constexpr SzddItem SZDD_LITERAL = {1, 0};
 
 inline bool IsReference(const SzddItem& item) { return item.distance != 0; }
 
+inline bool operator==(const SzddItem& a, const SzddItem& b) {
+  return a.length == b.length && a.distance == b.distance;
+}
+
 #endif

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "reference_expanders.h"
 
@@ -32,8 +31,12 @@ bool Run(const char* program, const char* argument, const char* in, const char* 
 } // namespace
 
 Bytes ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  if (!file) return Bytes{};
+  Bytes bytes(static_cast<size_t>(file.tellg()));
+  file.seekg(0);
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return bytes;
 }
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes) {

@@ -32,18 +32,19 @@ int Read(mspack_file* handle, void* buffer, int bytes) {
   MemoryFile* file = Of(handle);
   const size_t left = file->length - file->position;
   const size_t count = static_cast<size_t>(bytes) < left ? static_cast<size_t>(bytes) : left;
-  std::memcpy(buffer, file->bytes + file->position, count);
+  if (count != 0) std::memcpy(buffer, file->bytes + file->position, count);
   file->position += count;
   return static_cast<int>(count);
 }
 
+// Bytes past the capacity are taken and dropped, as the header's length drops them.
 int Write(mspack_file* handle, void* buffer, int bytes) {
   MemoryFile* file = Of(handle);
-  const size_t left = file->length - file->position;
+  const size_t left = file->position < file->length ? file->length - file->position : 0;
   const size_t count = static_cast<size_t>(bytes) < left ? static_cast<size_t>(bytes) : left;
-  std::memcpy(file->writable + file->position, buffer, count);
-  file->position += count;
-  return static_cast<int>(count);
+  if (count != 0) std::memcpy(file->writable + file->position, buffer, count);
+  file->position += static_cast<size_t>(bytes);
+  return bytes;
 }
 
 int Seek(mspack_file* handle, off_t offset, int mode) {
@@ -74,7 +75,8 @@ long ExpandWithLibmspack(const Bytes& image, uint8_t* output, size_t capacity) {
   const int error = decompressor->decompress(decompressor, reinterpret_cast<const char*>(&in),
                                              reinterpret_cast<const char*>(&out));
   mspack_destroy_szdd_decompressor(decompressor);
-  return error == MSPACK_ERR_OK ? static_cast<long>(out.position) : -1;
+  if (error != MSPACK_ERR_OK) return -1;
+  return static_cast<long>(out.position < capacity ? out.position : capacity);
 }
 
 Bytes ExpandWithLibmspack(const Bytes& image) {

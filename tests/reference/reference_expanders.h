@@ -10,8 +10,8 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// libmspack's expansion of the image into output, which it fills at most; the bytes written,
-// or -1 when libmspack reports an error.
+// libmspack's expansion of the image into output, which it fills at most (what it writes
+// past the end is dropped); the bytes kept, or -1 when libmspack reports an error.
 long ExpandWithLibmspack(const Bytes& image, uint8_t* output, size_t capacity);
 // The same into a buffer of the header's length; "(libmspack failed)" as bytes on failure.
 Bytes ExpandWithLibmspack(const Bytes& image);
