@@ -1,5 +1,6 @@
 #include "installer_session.h"
 
+#include "held_still.h"
 #include "input.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
@@ -35,9 +36,11 @@ bool FindCloseBox(HWND window, POINT& closeBox) {
 
 } // namespace
 
-InstallerSession::InstallerSession() {
+InstallerSession::InstallerSession() : InstallerSession(WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE)) {}
+
+InstallerSession::InstallerSession(const std::string& setupPath) {
   ParkPointer();
-  if (!process.Start(WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE))) return;
+  if (!process.Start(setupPath)) return;
   HWND found = nullptr;
   WaitUntil([&] {
     found = FindTopLevelDialog(process.Id(), FRAME_CAPTION);
@@ -103,8 +106,23 @@ void InstallerSession::TypeInto(int pageControlId, const std::string& text) {
 
 void InstallerSession::ClickCloseBox() {
   POINT closeBox;
-  if (!BringToForeground(frame) || !FindCloseBox(frame, closeBox)) return;
+  if (!BringToForeground(frame) || !CloseBoxPoint(closeBox)) return;
   ClickAt(closeBox);
+}
+
+POINT InstallerSession::ButtonPoint(int buttonId) const {
+  RECT rect;
+  GetWindowRect(FrameButton(buttonId), &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+bool InstallerSession::CloseBoxPoint(POINT& point) const { return FindCloseBox(frame, point); }
+
+void InstallerSession::ClickWhileHeld(const std::vector<POINT>& points) {
+  // Made the foreground window first: that asks the program, which cannot answer while held.
+  BringToForeground(frame);
+  HeldStill held(process.Id());
+  for (const POINT& point : points) ClickAt(point);
 }
 
 bool InstallerSession::WaitForPageTitle(const std::string& title) {

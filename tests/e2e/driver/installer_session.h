@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 #include "message_box.h"
@@ -16,9 +17,12 @@ class InstallerSession {
 public:
   // Starts setup.exe (TARN_SETUP_EXE) and waits for its frame; see Started().
   InstallerSession();
+  // The same with another copy of the program, by its Windows path.
+  explicit InstallerSession(const std::string& setupPath);
 
   bool Started() const { return frame != nullptr; }
   HWND Frame() const { return frame; }
+  DWORD ProcessId() const { return process.Id(); }
   // The page shown in the frame, or none.
   HWND Page() const;
   std::string PageTitle() const;
@@ -39,6 +43,13 @@ public:
   void TypeInto(int pageControlId, const std::string& text);
   // The close box in the caption, as the mouse would press it.
   void ClickCloseBox();
+
+  // Where a person clicks the frame's button, and its close box (false when it has none).
+  POINT ButtonPoint(int buttonId) const;
+  bool CloseBoxPoint(POINT& point) const;
+  // Clicks at the points, one after the other, while the program is held still: when it runs
+  // on it finds them all waiting, in order, as a busy program finds quick clicks.
+  void ClickWhileHeld(const std::vector<POINT>& points);
 
   // False after the bound, or at once when the program has ended.
   bool WaitForPageTitle(const std::string& title);

@@ -37,10 +37,14 @@ void RemoveEarlierPictures(const std::string& folder) {
 } // namespace
 
 bool AddToAlbum(HWND window, const std::string& name) {
-  const std::string folder = WindowsPathFromEnvironment(SCREENSHOT_FOLDER_VARIABLE);
-  if (folder.empty()) return true;
   // Whatever is still invalid is painted before the picture is taken.
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return AddToAlbumAsShown(window, name);
+}
+
+bool AddToAlbumAsShown(HWND window, const std::string& name) {
+  const std::string folder = WindowsPathFromEnvironment(SCREENSHOT_FOLDER_VARIABLE);
+  if (folder.empty()) return true;
   if (picturesTaken == 0) RemoveEarlierPictures(folder);
   char number[16];
   std::snprintf(number, sizeof number, "%02d-", ++picturesTaken);

@@ -9,5 +9,8 @@
 
 // Saves the window once it has finished painting; true when saved or when no folder is set.
 bool AddToAlbum(HWND window, const std::string& name);
+// Saves the window as the screen shows it now, without asking its program to paint first
+// (for a program held still).
+bool AddToAlbumAsShown(HWND window, const std::string& name);
 
 #endif

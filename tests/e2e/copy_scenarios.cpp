@@ -1,0 +1,243 @@
+// The copy page with the real payload: the eleven files land byte for byte with the
+// catalogue's stamp, Abort and the close box ask before stopping, and each failure shows its
+// message. Clicks that must reach the copy are given while the program is held still, so they
+// wait for it in its queue and nothing races.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "copy_steps.h"
+#include "core/product_tables.h"
+#include "destination_steps.h"
+#include "installer_session.h"
+#include "message_box.h"
+#include "resource_ids.h"
+#include "screenshot_album.h"
+#include "wait.h"
+#include "wizard_steps.h"
+
+namespace {
+
+constexpr char MEDIA_FOLDER[] = "C:\\media";
+
+std::vector<std::string> ProductFileNames() {
+  std::vector<std::string> names;
+  for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row) names.push_back(row->name);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string Installed(const std::string& name) { return ReadBytes(std::string(INSTALL_FOLDER) + "\\" + name); }
+
+void ExpectInstalledAsForged(const std::string& name) {
+  SCOPED_TRACE(name);
+  const FileEntry* row = ProductRow(name);
+  ASSERT_NE(row, nullptr);
+  const std::string standIn = StandIn(*row);
+  ASSERT_EQ(standIn.size(), static_cast<size_t>(row->size));
+  EXPECT_TRUE(Installed(name) == standIn);
+}
+
+void ExpectEveryFileInstalled() {
+  ASSERT_EQ(FilesIn(INSTALL_FOLDER), ProductFileNames());
+  for (const std::string& name : ProductFileNames()) ExpectInstalledAsForged(name);
+}
+
+bool OnErrorPageSaying(InstallerSession& setup, const std::string& message) {
+  return setup.WaitForPageTitle(ERROR_TITLE) && setup.Screenshot() &&
+         setup.PageText(IDC_ERROR_MESSAGE) == message && setup.ButtonCaption(IDC_EXIT) == "Close";
+}
+
+class Copy : public testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(setup.Started());
+    ASSERT_TRUE(WalkTo(setup, SUMMARY_TITLE));
+  }
+
+  // Next, and a click on the point while the copy begins: the program is asked to stop
+  // before it has copied anything. The question box, or none.
+  HWND NextAndStopAt(POINT stop) {
+    setup.ClickWhileHeld({setup.ButtonPoint(IDC_NEXT), stop});
+    HWND question = setup.WaitForMessageBox("Install");
+    if (question != nullptr) AddToAlbum(question, "Do you want to stop");
+    return question;
+  }
+
+  InstallerSession setup;
+};
+
+} // namespace
+
+TEST_F(Copy, InstallsTheElevenFilesStampedAndMovesOnByItself) {
+  ASSERT_TRUE(ArriveAtTheFullBar(setup));
+  ASSERT_TRUE(setup.WaitForPageTitle(REGISTRY_TITLE));
+  setup.Screenshot();
+  // The times first: reading a file would change its last-access time.
+  const FileTimes raw = TimesOf(std::string(INSTALL_FOLDER) + "\\tarnsyst.trn");
+  EXPECT_EQ(raw.creation, PAYLOAD_STAMP);
+  EXPECT_EQ(raw.access, PAYLOAD_STAMP);
+  EXPECT_EQ(raw.write, PAYLOAD_STAMP);
+  // Expanded files: only their temporary is stamped, and Wine's LZCopy carries its last-write
+  // time over to the expanded file.
+  EXPECT_EQ(TimesOf(std::string(INSTALL_FOLDER) + "\\tarn.exe").write, PAYLOAD_STAMP);
+  EXPECT_EQ(TimesOf(std::string(INSTALL_FOLDER) + "\\tarn.chm").write, PAYLOAD_STAMP);
+  ExpectEveryFileInstalled();
+}
+
+TEST_F(Copy, AbortAnsweredNoLetsTheCopyFinish) {
+  HWND question = NextAndStopAt(setup.ButtonPoint(IDC_EXIT));
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(MessageBoxText(question), STOP_QUESTION);
+  AnswerMessageBox(question, IDNO);
+  ASSERT_TRUE(setup.WaitForPageTitle(REGISTRY_TITLE));
+  ExpectEveryFileInstalled();
+}
+
+class StopAt : public Copy, public testing::WithParamInterface<bool> {};
+
+// Abort, or the close box: Yes ends on the error page, and nothing was copied.
+TEST_P(StopAt, YesEndsOnTheAbortedPage) {
+  POINT stop = setup.ButtonPoint(IDC_EXIT);
+  if (GetParam()) {
+    ASSERT_TRUE(setup.CloseBoxPoint(stop));
+  }
+  HWND question = NextAndStopAt(stop);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(MessageBoxText(question), STOP_QUESTION);
+  AnswerMessageBox(question, IDYES);
+  EXPECT_TRUE(OnErrorPageSaying(setup, "Installation aborted."));
+  EXPECT_EQ(FilesIn(INSTALL_FOLDER), std::vector<std::string>{});
+  setup.Click(IDC_EXIT);
+  EXPECT_TRUE(setup.WaitForExit());
+}
+
+INSTANTIATE_TEST_SUITE_P(ExitButtonOrCloseBox, StopAt, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? std::string("CloseBox") : std::string("Abort");
+                         });
+
+namespace {
+
+// A copy of setup.exe whose payload was altered, started from a folder of its own.
+class AlteredCopy : public testing::Test {
+protected:
+  AlteredCopy() : media(MEDIA_FOLDER) {}
+
+  // Walks the altered program to the summary page and presses Next.
+  void RunToTheCopy() {
+    ASSERT_TRUE(media.Finish());
+    session = std::make_unique<InstallerSession>(media.Path());
+    ASSERT_TRUE(session->Started()) << "exit code " << session->ExitCode() << ", error " << GetLastError();
+    ASSERT_TRUE(WalkTo(*session, SUMMARY_TITLE));
+    session->Click(IDC_NEXT);
+  }
+
+  std::string Beside(const std::string& name) const { return media.Folder() + "\\" + name; }
+
+  AlteredSetup media;
+  std::unique_ptr<InstallerSession> session;
+};
+
+constexpr int UNINSTALLER_CHUNK = 100;
+constexpr int SECOND_LIBRARY_CHUNK = 102;
+constexpr int LAST_ARCHIVE_CHUNK = 120;
+
+} // namespace
+
+TEST_F(AlteredCopy, WithoutItsChunkOrAFileBesideTheProgramAFileIsMissing) {
+  media.RemoveChunk(UNINSTALLER_CHUNK);
+  RunToTheCopy();
+  EXPECT_TRUE(OnErrorPageSaying(*session, "The source file uninstal.exe is missing. Contact your supplier."));
+}
+
+TEST_F(AlteredCopy, WithoutItsChunkAFileIsTakenFromBesideTheProgram) {
+  media.RemoveChunk(UNINSTALLER_CHUNK);
+  CreateDirectoryA(media.Folder().c_str(), nullptr);
+  ASSERT_TRUE(WriteBytes(Beside("uninstal.exe"), StandIn(*ProductRow("uninstal.exe"))));
+  RunToTheCopy();
+  ASSERT_TRUE(session->WaitForPageTitle(REGISTRY_TITLE));
+  ExpectEveryFileInstalled();
+}
+
+TEST_F(AlteredCopy, WithoutItsChunkACompressedFileBesideTheProgramIsExpanded) {
+  media.RemoveChunk(UNINSTALLER_CHUNK);
+  CreateDirectoryA(media.Folder().c_str(), nullptr);
+  ASSERT_TRUE(WriteBytes(Beside("uninstal.ex_"), StoredForm(*ProductRow("uninstal.exe"))));
+  RunToTheCopy();
+  ASSERT_TRUE(session->WaitForPageTitle(REGISTRY_TITLE));
+  ExpectEveryFileInstalled();
+}
+
+TEST_F(AlteredCopy, AMissingLaterChunkEndsTheCopyAndItsPartialFileIsRemoved) {
+  media.RemoveChunk(SECOND_LIBRARY_CHUNK);
+  RunToTheCopy();
+  EXPECT_TRUE(OnErrorPageSaying(*session, "Internal data is missing. Contact your supplier."));
+  EXPECT_EQ(FilesIn(INSTALL_FOLDER), std::vector<std::string>{"uninstal.exe"});
+  ExpectInstalledAsForged("uninstal.exe");
+}
+
+TEST_F(AlteredCopy, AChunkThatDisagreesWithTheCheckValueIsAChecksumError) {
+  std::string chunk = StoredForm(*ProductRow("tarnsyst.trn")).substr(PAYLOAD_CHUNK_SIZE);
+  chunk.back() = static_cast<char>(chunk.back() ^ 0x01);
+  media.ReplaceChunk(LAST_ARCHIVE_CHUNK, chunk);
+  RunToTheCopy();
+  EXPECT_TRUE(OnErrorPageSaying(*session, "Checksum error in file tarnsyst.trn. The source disk may be bad."));
+}
+
+namespace {
+
+// A file held open without sharing by this process, as a running program holds its own.
+class HeldOpen {
+public:
+  explicit HeldOpen(const std::string& path)
+      : handle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)) {}
+  ~HeldOpen() {
+    if (Held()) CloseHandle(handle);
+  }
+  bool Held() const { return handle != INVALID_HANDLE_VALUE; }
+
+private:
+  HANDLE handle;
+};
+
+// Drive E: (a 4 MiB tmpfs) filled until only this much is free when the copy begins: room
+// for the first file and its temporary, not for the second file's first chunk.
+constexpr ULONGLONG LEFT_FREE = 100 * 1024;
+
+bool FillDriveUntilFree(const std::string& root, ULONGLONG leftFree) {
+  ULARGE_INTEGER free;
+  if (!GetDiskFreeSpaceExA(root.c_str(), &free, nullptr, nullptr) || free.QuadPart < leftFree) return false;
+  return WriteBytes(root + "filler", std::string(static_cast<size_t>(free.QuadPart - leftFree), 'f'));
+}
+
+} // namespace
+
+TEST_F(Copy, AFileThatCannotBeCreatedEndsTheCopy) {
+  CreateDirectoryA(INSTALL_FOLDER, nullptr);
+  HeldOpen temporary(std::string(INSTALL_FOLDER) + "\\uninstal.ex_");
+  ASSERT_TRUE(temporary.Held());
+  setup.Click(IDC_NEXT);
+  EXPECT_TRUE(OnErrorPageSaying(setup,
+                                "Cannot create file uninstal.exe. Be sure the disk is writable and you have write "
+                                "access.\n\nIf you have an earlier version of TARN running, please close it down and "
+                                "restart the installation."));
+}
+
+TEST(CopyToAFullDrive, AShortWriteNamesTheTemporary) {
+  InstallerSession setup;
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
+  ASSERT_TRUE(TypeDestination(setup, "E:\\TARN"));
+  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE));
+  ASSERT_TRUE(FillDriveUntilFree("E:\\", LEFT_FREE));
+  setup.Click(IDC_NEXT);
+  EXPECT_TRUE(OnErrorPageSaying(setup, "Cannot write to file rtwin32.dl_. A write error has occurred."));
+  // The first file is whole; the temporary of the second is removed with the copy page.
+  EXPECT_EQ(FilesIn("E:\\TARN"), std::vector<std::string>{"uninstal.exe"});
+}

@@ -1,0 +1,190 @@
+#include "copy_steps.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "core/product_tables.h"
+#include "held_still.h"
+#include "payload/szdd_decoder.h"
+#include "resource_ids.h"
+#include "screenshot_album.h"
+#include "test_environment.h"
+#include "wait.h"
+#include "wizard_steps.h"
+
+namespace {
+
+constexpr char STORED_FORMS_VARIABLE[] = "TARN_STORED_FORMS";
+// The language of every resource of the program.
+constexpr WORD RESOURCE_LANGUAGE = 0x040B;
+const COLORREF FILL_COLOUR = RGB(0, 0, 255);
+
+// The colour that the screen shows at the point.
+COLORREF ScreenPixel(POINT point) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+// The fill reaches the bar's last column only when every byte is done.
+bool BarIsFull(HWND bar) {
+  RECT rect;
+  if (!GetWindowRect(bar, &rect)) return false;
+  return ScreenPixel(POINT{rect.right - 1, (rect.top + rect.bottom) / 2}) == FILL_COLOUR;
+}
+
+} // namespace
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return "(missing)";
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(file);
+}
+
+std::string StoredForm(const FileEntry& row) {
+  return ReadBytes(WindowsPathFromEnvironment(STORED_FORMS_VARIABLE) + "\\" + row.name);
+}
+
+std::string StandIn(const FileEntry& row) {
+  const std::string stored = StoredForm(row);
+  if (row.compressed == 0) return stored;
+  std::string content(static_cast<size_t>(row.size), '\0');
+  const SzddExpansion expanded = ExpandSzddImage(reinterpret_cast<const uint8_t*>(stored.data()), stored.size(),
+                                                 reinterpret_cast<uint8_t*>(&content[0]), content.size());
+  return expanded.outcome == SzddOutcome::EXPANDED ? content : "(not expandable)";
+}
+
+const FileEntry* ProductRow(const std::string& name) {
+  for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row)
+    if (name == row->name) return row;
+  return nullptr;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+namespace {
+
+std::string LocalTimeText(const FILETIME& utc) {
+  FILETIME local;
+  SYSTEMTIME calendar;
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &calendar)) return "(no time)";
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", calendar.wYear, calendar.wMonth, calendar.wDay,
+                calendar.wHour, calendar.wMinute, calendar.wSecond);
+  return text;
+}
+
+} // namespace
+
+FileTimes TimesOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return FileTimes{"(missing)", "", ""};
+  return FileTimes{LocalTimeText(data.ftCreationTime), LocalTimeText(data.ftLastAccessTime),
+                   LocalTimeText(data.ftLastWriteTime)};
+}
+
+AlteredSetup::AlteredSetup(const std::string& folder) : folder(folder), path(folder + "\\setup.exe") {}
+
+namespace {
+
+struct Key {
+  std::string text;
+  ULONG_PTR id;
+};
+
+Key KeyOf(LPCSTR name) {
+  return IS_INTRESOURCE(name) ? Key{std::string(), reinterpret_cast<ULONG_PTR>(name)} : Key{name, 0};
+}
+
+struct Enumeration {
+  std::vector<std::pair<Key, Key>> typesAndNames;
+};
+
+BOOL CALLBACK AddName(HMODULE, LPCSTR type, LPSTR name, LONG_PTR parameter) {
+  reinterpret_cast<Enumeration*>(parameter)->typesAndNames.emplace_back(KeyOf(type), KeyOf(name));
+  return TRUE;
+}
+
+BOOL CALLBACK AddType(HMODULE module, LPSTR type, LONG_PTR parameter) {
+  EnumResourceNamesA(module, type, AddName, parameter);
+  return TRUE;
+}
+
+} // namespace
+
+std::vector<AlteredSetup::Resource> AlteredSetup::OriginalResources() const {
+  std::vector<Resource> resources;
+  const std::string original = WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE);
+  HMODULE module = LoadLibraryExA(original.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return resources;
+  Enumeration found;
+  EnumResourceTypesA(module, AddType, reinterpret_cast<LONG_PTR>(&found));
+  for (const auto& [type, name] : found.typesAndNames) {
+    Resource entry{ResourceKey{type.text, type.id}, ResourceKey{name.text, name.id}, std::string()};
+    HRSRC resource = FindResourceA(module, entry.name.Pointer(), entry.type.Pointer());
+    HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
+    if (loaded == nullptr) continue;
+    entry.bytes.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, resource));
+    resources.push_back(entry);
+  }
+  FreeLibrary(module);
+  return resources;
+}
+
+bool AlteredSetup::Finish() {
+  const std::vector<Resource> resources = OriginalResources();
+  CreateDirectoryA(folder.c_str(), nullptr);
+  if (resources.empty() || !CopyFileA(WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE).c_str(), path.c_str(), FALSE))
+    return false;
+  HANDLE update = BeginUpdateResourceA(path.c_str(), TRUE);
+  if (update == nullptr) return false;
+  bool written = true;
+  for (const Resource& resource : resources) {
+    std::string bytes = resource.bytes;
+    const bool payload = resource.type.text.empty() && resource.type.id == reinterpret_cast<ULONG_PTR>(RT_RCDATA) &&
+                         resource.name.text.empty();
+    const auto altered = payload ? alterations.find(static_cast<int>(resource.name.id)) : alterations.end();
+    if (altered != alterations.end() && altered->second.removed) continue;
+    if (altered != alterations.end()) bytes = altered->second.bytes;
+    written = written && UpdateResourceA(update, resource.type.Pointer(), resource.name.Pointer(), RESOURCE_LANGUAGE,
+                                         &bytes[0], static_cast<DWORD>(bytes.size()));
+  }
+  return EndUpdateResourceA(update, !written) && written;
+}
+
+bool ArriveAtTheFullBar(InstallerSession& setup) {
+  setup.ClickWhileHeld({setup.ButtonPoint(IDC_NEXT)});
+  HWND bar = nullptr;
+  bool pictured = false;
+  WaitUntil([&] {
+    if (bar == nullptr && setup.PageTitle() == COPY_TITLE) bar = GetDlgItem(setup.Page(), IDC_PROGRESS_BAR);
+    if (bar == nullptr) return !setup.Running();
+    // Looked at while the program stands still, so the page cannot move on in between.
+    HeldStill held(setup.ProcessId());
+    if (!IsWindow(bar) || !IsWindowVisible(bar)) return true; // gone before the bar was seen full
+    if (!BarIsFull(bar)) return false;
+    pictured = AddToAlbumAsShown(setup.Frame(), "Copying files, all done");
+    return true;
+  });
+  return pictured;
+}

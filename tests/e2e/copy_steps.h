@@ -1,0 +1,76 @@
+// What the copy scenarios look at: the forged stand-ins, what landed in the installation
+// folder and when it was stamped, copies of setup.exe with altered payload, and the bar.
+#ifndef TARN_E2E_COPY_STEPS_H
+#define TARN_E2E_COPY_STEPS_H
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/catalogue_rows.h"
+#include "installer_session.h"
+
+constexpr char REGISTRY_TITLE[] = "Updating registry";
+constexpr char ERROR_TITLE[] = "Installation not completed";
+constexpr char STOP_QUESTION[] = "Do you want to stop the installation?";
+constexpr char INSTALL_FOLDER[] = "C:\\Program Files\\TARN";
+// The catalogue's time stamp, in local time.
+constexpr char PAYLOAD_STAMP[] = "2010-05-06 12:03:00";
+
+// The row's stored form as the build forged it (TARN_STORED_FORMS), and the file it stands for.
+std::string StoredForm(const FileEntry& row);
+std::string StandIn(const FileEntry& row);
+const FileEntry* ProductRow(const std::string& name);
+
+std::string ReadBytes(const std::string& path);
+bool WriteBytes(const std::string& path, const std::string& bytes);
+// The names of the files in the folder, sorted.
+std::vector<std::string> FilesIn(const std::string& folder);
+
+struct FileTimes {
+  std::string creation, access, write; // local time, as PAYLOAD_STAMP writes it
+};
+FileTimes TimesOf(const std::string& path);
+
+// A copy of setup.exe in a folder of its own, its payload resources altered before it runs.
+// The copy's resources are written anew from the original's: Wine's UpdateResource cannot
+// delete a resource that the file already holds.
+class AlteredSetup {
+public:
+  explicit AlteredSetup(const std::string& folder);
+  void RemoveChunk(int resourceId) { alterations[resourceId] = Alteration{true, std::string()}; }
+  void ReplaceChunk(int resourceId, const std::string& bytes) { alterations[resourceId] = Alteration{false, bytes}; }
+  // Writes the copy with its alterations; false when it cannot.
+  bool Finish();
+  const std::string& Path() const { return path; }
+  const std::string& Folder() const { return folder; }
+
+private:
+  struct Alteration {
+    bool removed;
+    std::string bytes;
+  };
+  // A resource's type or name: a text, or an integer id when the text is empty.
+  struct ResourceKey {
+    std::string text;
+    ULONG_PTR id;
+    LPCSTR Pointer() const { return text.empty() ? MAKEINTRESOURCEA(id) : text.c_str(); }
+  };
+  struct Resource {
+    ResourceKey type, name;
+    std::string bytes;
+  };
+  std::vector<Resource> OriginalResources() const;
+
+  std::string folder;
+  std::string path;
+  std::map<int, Alteration> alterations;
+};
+
+// From the summary page, Next: waits until the copy page's bar is full, takes its picture
+// with the program held still at that moment, and returns when the program goes on.
+bool ArriveAtTheFullBar(InstallerSession& setup);
+
+#endif
