@@ -66,7 +66,7 @@ start_display() {
   fi
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  display_ready() { grep -q '^[0-9]' "$scratch/display" || ! kill -0 "$xvfb_pid" 2>/dev/null; }
+  display_ready() { grep -qs '^[0-9]' "$scratch/display" || ! kill -0 "$xvfb_pid" 2>/dev/null; }
   wait_until display_ready && grep -q '^[0-9]' "$scratch/display" || return 1
   export DISPLAY=:$(head -n 1 "$scratch/display")
 }
