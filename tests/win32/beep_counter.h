@@ -3,20 +3,18 @@
 #ifndef TARN_WIN32_TESTS_BEEP_COUNTER_H
 #define TARN_WIN32_TESTS_BEEP_COUNTER_H
 
+#include "import_patch.h"
+
 class BeepCounter {
 public:
   BeepCounter();
-  ~BeepCounter();
-  BeepCounter(const BeepCounter&) = delete;
-  BeepCounter& operator=(const BeepCounter&) = delete;
 
   // False when the import could not be found, so that a test cannot pass unknowingly.
-  bool Installed() const { return slot != nullptr; }
+  bool Installed() const { return patch.Applied(); }
   int Beeps() const;
 
 private:
-  void** slot = nullptr;
-  void* original = nullptr;
+  ImportPatch patch;
 };
 
 #endif
