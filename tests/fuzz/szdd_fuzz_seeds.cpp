@@ -1,0 +1,41 @@
+// Writes the decoder fuzzer's seeds into the folder named: images that our encoder makes of
+// small contents, at the shortest and at a lengthened size.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "payload/szdd_encoder.h"
+
+namespace {
+
+std::vector<std::string> Contents() {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "row " + std::to_string(i % 7) + " of the table;\r\n";
+  std::string noise;
+  uint32_t state = 7;
+  for (int i = 0; i < 600; ++i) noise += static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+  return {"", "a", std::string(18, 'Z'), std::string(300, ' ') + "end", text, noise};
+}
+
+bool Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  int n = 0;
+  for (const std::string& content : Contents()) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(content.data());
+    std::vector<uint8_t> image = CompressSzdd(bytes, content.size(), 'x');
+    if (!Write(std::string(argv[1]) + "/seed" + std::to_string(n++), image)) return 1;
+    if (CompressSzddToLength(bytes, content.size(), 'x', image.size() + 3, image) &&
+        !Write(std::string(argv[1]) + "/seed" + std::to_string(n++), image))
+      return 1;
+  }
+  return 0;
+}
