@@ -1,10 +1,10 @@
 // Writes the decoder fuzzer's seeds into the folder named: images that our encoder makes of
 // small contents, at the shortest and at a lengthened size.
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "payload/szdd_encoder.h"
+#include "reference_expanders.h"
 
 namespace {
 
@@ -17,13 +17,6 @@ std::vector<std::string> Contents() {
   return {"", "a", std::string(18, 'Z'), std::string(300, ' ') + "end", text, noise};
 }
 
-bool Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -32,9 +25,9 @@ int main(int argc, char** argv) {
   for (const std::string& content : Contents()) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(content.data());
     std::vector<uint8_t> image = CompressSzdd(bytes, content.size(), 'x');
-    if (!Write(std::string(argv[1]) + "/seed" + std::to_string(n++), image)) return 1;
+    if (!WriteFileBytes(std::string(argv[1]) + "/seed" + std::to_string(n++), image)) return 1;
     if (CompressSzddToLength(bytes, content.size(), 'x', image.size() + 3, image) &&
-        !Write(std::string(argv[1]) + "/seed" + std::to_string(n++), image))
+        !WriteFileBytes(std::string(argv[1]) + "/seed" + std::to_string(n++), image))
       return 1;
   }
   return 0;
