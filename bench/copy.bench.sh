@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The copy step's work time under 64-bit Wine, one run each: setup.exe's twin from Next on the
-# summary page to the full bar, against an NSIS installer of the same eleven files timing its
-# own file section. Run by bench/run.sh after the build.
+# Beside an NSIS installer of the same eleven files: setup.exe's size, and the copy step's work
+# time under 64-bit Wine, one run each (setup.exe's twin from Next on the summary page to the
+# full bar; NSIS timing its own file section). Run by bench/run.sh after the build.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARN_BUILD_DIR:-$top/build}
@@ -20,6 +20,12 @@ for stored in "$build"/win64/tools/forge/stored/*; do
   esac
 done
 makensis -V1 -DOUTFILE="$scratch/nsis-payload.exe" -DPAYLOAD="$scratch/payload" "$top/bench/nsis/payload.nsi"
+
+echo "== size beside an NSIS installer of the same eleven files"
+shipped=$(stat -c %s "$build/win32/src/setup.exe")
+peer=$(stat -c %s "$scratch/nsis-payload.exe")
+echo "setup.exe (PE32, shipped): $shipped bytes; NSIS (zlib): $peer bytes;" \
+  "ratio NSIS/setup.exe: $(awk -v a="$peer" -v b="$shipped" 'BEGIN { printf "%.2f", a / b }')"
 
 echo "== copy step, one run each, under 64-bit Wine"
 cp "$build/win64/src/setup.exe" "$scratch/setup.exe"
