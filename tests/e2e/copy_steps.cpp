@@ -107,17 +107,12 @@ AlteredSetup::AlteredSetup(const std::string& folder) : folder(folder), path(fol
 
 namespace {
 
-struct Key {
-  std::string text;
-  ULONG_PTR id;
-};
-
-Key KeyOf(LPCSTR name) {
-  return IS_INTRESOURCE(name) ? Key{std::string(), reinterpret_cast<ULONG_PTR>(name)} : Key{name, 0};
+ResourceKey KeyOf(LPCSTR name) {
+  return IS_INTRESOURCE(name) ? ResourceKey{std::string(), reinterpret_cast<ULONG_PTR>(name)} : ResourceKey{name, 0};
 }
 
 struct Enumeration {
-  std::vector<std::pair<Key, Key>> typesAndNames;
+  std::vector<std::pair<ResourceKey, ResourceKey>> typesAndNames;
 };
 
 BOOL CALLBACK AddName(HMODULE, LPCSTR type, LPSTR name, LONG_PTR parameter) {
@@ -140,7 +135,7 @@ std::vector<AlteredSetup::Resource> AlteredSetup::OriginalResources() const {
   Enumeration found;
   EnumResourceTypesA(module, AddType, reinterpret_cast<LONG_PTR>(&found));
   for (const auto& [type, name] : found.typesAndNames) {
-    Resource entry{ResourceKey{type.text, type.id}, ResourceKey{name.text, name.id}, std::string()};
+    Resource entry{type, name, std::string()};
     HRSRC resource = FindResourceA(module, entry.name.Pointer(), entry.type.Pointer());
     HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
     if (loaded == nullptr) continue;

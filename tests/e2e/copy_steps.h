@@ -34,6 +34,13 @@ struct FileTimes {
 };
 FileTimes TimesOf(const std::string& path);
 
+// A resource's type or name: a text, or an integer id when the text is empty.
+struct ResourceKey {
+  std::string text;
+  ULONG_PTR id;
+  LPCSTR Pointer() const { return text.empty() ? MAKEINTRESOURCEA(id) : text.c_str(); }
+};
+
 // A copy of setup.exe in a folder of its own, its payload resources altered before it runs.
 // The copy's resources are written anew from the original's: Wine's UpdateResource cannot
 // delete a resource that the file already holds.
@@ -51,12 +58,6 @@ private:
   struct Alteration {
     bool removed;
     std::string bytes;
-  };
-  // A resource's type or name: a text, or an integer id when the text is empty.
-  struct ResourceKey {
-    std::string text;
-    ULONG_PTR id;
-    LPCSTR Pointer() const { return text.empty() ? MAKEINTRESOURCEA(id) : text.c_str(); }
   };
   struct Resource {
     ResourceKey type, name;
