@@ -6,17 +6,12 @@
 
 #include "installer_session.h"
 #include "resource_ids.h"
+#include "stopwatch.h"
 
 namespace {
 
 constexpr unsigned BOUND_MS = 120000;
 const COLORREF FILL_COLOUR = RGB(0, 0, 255);
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 bool Advance(InstallerSession& setup, const char* title) {
   setup.Click(IDC_NEXT);
@@ -47,8 +42,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s did not reach its summary page\n", argv[1]);
     return 1;
   }
-  LARGE_INTEGER start, now;
-  QueryPerformanceCounter(&start);
+  const Stopwatch watch;
   setup.Click(IDC_NEXT);
   HWND bar = nullptr;
   const DWORD giveUp = GetTickCount() + BOUND_MS;
@@ -56,11 +50,11 @@ int main(int argc, char** argv) {
     if (bar == nullptr && setup.PageTitle() == "Copying files") bar = GetDlgItem(setup.Page(), IDC_PROGRESS_BAR);
     Sleep(1);
   }
-  QueryPerformanceCounter(&now);
+  const double elapsed = watch.Milliseconds();
   if (bar == nullptr || !BarIsFull(bar)) {
     std::fprintf(stderr, "the copy of %s did not finish within %u s\n", argv[1], BOUND_MS / 1000);
     return 1;
   }
-  std::printf("%.1f\n", Milliseconds(start, now));
+  std::printf("%.1f\n", elapsed);
   return 0;
 }

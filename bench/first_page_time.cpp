@@ -4,39 +4,26 @@
 
 #include <cstdio>
 
+#include "child_process.h"
+#include "stopwatch.h"
+#include "window_query.h"
+
 namespace {
+
+constexpr unsigned BOUND_MS = 60000;
 
 struct Search {
   DWORD processId;
   bool found;
 };
 
-BOOL CALLBACK HasVisibleChildDialog(HWND child, LPARAM parameter) {
-  char className[16];
-  if (IsWindowVisible(child) && GetClassNameA(child, className, sizeof className) > 0 &&
-      lstrcmpA(className, "#32770") == 0) {
-    *reinterpret_cast<bool*>(parameter) = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // A page is up when a visible window of the process shows a visible page dialog inside it.
 BOOL CALLBACK FindFirstPage(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<Search*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  bool hasPage = false;
-  EnumChildWindows(window, HasVisibleChildDialog, reinterpret_cast<LPARAM>(&hasPage));
-  if (hasPage) search->found = true;
+  search->found = owner == search->processId && IsWindowVisible(window) && FindVisibleChildDialog(window) != nullptr;
   return !search->found;
-}
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 } // namespace
@@ -46,29 +33,23 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: first_page_time INSTALLER.exe\n");
     return 2;
   }
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  LARGE_INTEGER start, now;
-  QueryPerformanceCounter(&start);
-  if (!CreateProcessA(argv[1], nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+  const Stopwatch watch;
+  ChildProcess installer;
+  if (!installer.Start(argv[1])) {
     std::fprintf(stderr, "cannot start %s\n", argv[1]);
     return 1;
   }
-  Search search{process.dwProcessId, false};
-  const DWORD giveUp = GetTickCount() + 60000;
+  Search search{installer.Id(), false};
+  const DWORD giveUp = GetTickCount() + BOUND_MS;
   while (!search.found && GetTickCount() < giveUp) {
     EnumWindows(FindFirstPage, reinterpret_cast<LPARAM>(&search));
     if (!search.found) Sleep(1);
   }
-  QueryPerformanceCounter(&now);
-  TerminateProcess(process.hProcess, 0);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const double elapsed = watch.Milliseconds();
   if (!search.found) {
-    std::fprintf(stderr, "no page of %s appeared within 60 s\n", argv[1]);
+    std::fprintf(stderr, "no page of %s appeared within %u s\n", argv[1], BOUND_MS / 1000);
     return 1;
   }
-  std::printf("%.1f\n", Milliseconds(start, now));
+  std::printf("%.1f\n", elapsed);
   return 0;
 }

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "files/file_bytes.h"
 #include "payload/szdd_encoder.h"
-#include "reference_expanders.h"
 
 namespace {
 
@@ -22,13 +22,14 @@ std::vector<std::string> Contents() {
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
   int n = 0;
+  const auto save = [&](const std::vector<uint8_t>& image) {
+    return SaveFile(std::string(argv[1]) + "/seed" + std::to_string(n++), image);
+  };
   for (const std::string& content : Contents()) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(content.data());
     std::vector<uint8_t> image = CompressSzdd(bytes, content.size(), 'x');
-    if (!WriteFileBytes(std::string(argv[1]) + "/seed" + std::to_string(n++), image)) return 1;
-    if (CompressSzddToLength(bytes, content.size(), 'x', image.size() + 3, image) &&
-        !WriteFileBytes(std::string(argv[1]) + "/seed" + std::to_string(n++), image))
-      return 1;
+    if (!save(image)) return 1;
+    if (CompressSzddToLength(bytes, content.size(), 'x', image.size() + 3, image) && !save(image)) return 1;
   }
   return 0;
 }

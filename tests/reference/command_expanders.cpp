@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <fstream>
 
+#include "files/file_bytes.h"
 #include "reference_expanders.h"
 
 extern char** environ;
@@ -30,35 +30,23 @@ bool Run(const char* program, const char* argument, const char* in, const char* 
 
 } // namespace
 
-Bytes ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) return Bytes{};
-  Bytes bytes(static_cast<size_t>(file.tellg()));
-  file.seekg(0);
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return bytes;
-}
-
-bool WriteFileBytes(const std::string& path, const Bytes& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(file);
-}
-
 Bytes ExpandWithMsexpand(const Bytes& image, const std::string& folder) {
   const std::string in = folder + "/msexpand-in";
   const std::string out = folder + "/msexpand-out";
-  if (!WriteFileBytes(in, image) || !Run("msexpand", nullptr, in.c_str(), out.c_str())) {
+  Bytes expanded;
+  if (!SaveFile(in, image) || !Run("msexpand", nullptr, in.c_str(), out.c_str()) || !LoadFile(out, expanded)) {
     const char failed[] = "(msexpand failed)";
     return Bytes(failed, failed + sizeof failed - 1);
   }
-  return ReadFileBytes(out);
+  return expanded;
 }
 
 // mscompress writes the image beside the file, under the name followed by "_".
 Bytes CompressWithMscompress(const Bytes& content, const std::string& folder) {
   const std::string in = folder + "/mscompress-in";
   std::remove((in + "_").c_str());
-  if (!WriteFileBytes(in, content) || !Run("mscompress", in.c_str(), nullptr, nullptr)) return Bytes{};
-  return ReadFileBytes(in + "_");
+  Bytes image;
+  if (!SaveFile(in, content) || !Run("mscompress", in.c_str(), nullptr, nullptr) || !LoadFile(in + "_", image))
+    return Bytes{};
+  return image;
 }

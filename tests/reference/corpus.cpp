@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
+
+#include "files/file_bytes.h"
 
 namespace {
 
@@ -26,8 +29,10 @@ std::vector<CorpusFile> WineCorpus(size_t totalBytes) {
   std::vector<CorpusFile> corpus;
   size_t taken = 0;
   for (size_t i = 0; i < paths.size() && taken < totalBytes; i += PICK_EVERY) {
-    corpus.push_back(CorpusFile{paths[i].filename().string(), ReadFileBytes(paths[i].string())});
-    taken += corpus.back().content.size();
+    CorpusFile file{paths[i].filename().string(), {}};
+    if (!LoadFile(paths[i].string(), file.content)) continue;
+    taken += file.content.size();
+    corpus.push_back(std::move(file));
   }
   return corpus;
 }

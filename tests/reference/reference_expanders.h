@@ -19,10 +19,7 @@ Bytes ExpandWithLibmspack(const Bytes& image);
 // What msexpand writes for the image on its standard input, through files in folder;
 // "(msexpand failed)" as bytes when it fails.
 Bytes ExpandWithMsexpand(const Bytes& image, const std::string& folder);
-// mscompress's image of the content, through files in folder.
+// mscompress's image of the content, through files in folder; empty when it fails.
 Bytes CompressWithMscompress(const Bytes& content, const std::string& folder);
-
-Bytes ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const Bytes& bytes);
 
 #endif

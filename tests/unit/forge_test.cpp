@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "../reference/reference_expanders.h"
 #include "forge/crc_forcing.h"
 #include "forge/exact_image.h"
 #include "forge/filler.h"
@@ -15,9 +14,11 @@
 #include "forge/standins.h"
 #include "forge/zip_archive.h"
 #include "core/product_tables.h"
+#include "files/file_bytes.h"
 #include "payload/crc32.h"
 #include "payload/szdd_decoder.h"
 #include "payload/szdd_encoder.h"
+#include "reference_expanders.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -111,7 +112,7 @@ TEST(ZipStandin, TheArchivePassesUnzipAndHasThePredictedSize) {
   EXPECT_EQ(Dword(archive, 14), ~Crc32Update(text.data(), text.size(), CRC32_START));
   ScratchFolder folder;
   const std::string path = folder.Path() + "/test.zip";
-  ASSERT_TRUE(WriteFileBytes(path, archive));
+  ASSERT_TRUE(SaveFile(path, archive));
   EXPECT_EQ(std::system(("unzip -tqq " + path + " >/dev/null 2>&1").c_str()), 0);
 }
 

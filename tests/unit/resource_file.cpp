@@ -1,7 +1,6 @@
 #include "resource_file.h"
 
-#include <fstream>
-#include <iterator>
+#include "files/file_bytes.h"
 
 namespace {
 
@@ -68,9 +67,8 @@ void ByteReader::Skip(size_t count) {
 // Each record: data size, header size, type, name, (aligned) data version, memory flags,
 // language, version, characteristics, then the data, aligned to 4 bytes.
 bool ReadResourceFile(const std::string& path, std::vector<Resource>& resources) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
+  if (!LoadFile(path, bytes)) return false;
   ByteReader reader(bytes);
   bool first = true;
   while (reader.Offset() < bytes.size()) {
