@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t CRC_START = 0xFFFFFFFF;
 constexpr int32_t HIGHEST_RESOURCE_ID = 0xFFFF;
 
 } // namespace
@@ -22,7 +21,7 @@ int PayloadCopier::BeginFile(FileEntry& row) {
   sourceIsLz = 0;
   data = nullptr;
   chunksRemaining = 0;
-  crcRegister = CRC_START;
+  crcRegister = CRC32_START;
   BeginRowProgress(progress, static_cast<uint32_t>(row.size));
   SetDlgItemTextA(pageWindow, IDC_COPY_FILE, row.name);
   if (row.firstResource != 0 && LoadChunk(row.firstResource)) chunksRemaining = row.chunkCount;

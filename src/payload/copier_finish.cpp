@@ -23,7 +23,8 @@ int PayloadCopier::FinishFile(const FileEntry& row) {
 }
 
 int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
-  data = nullptr;
+  // A row of no chunks leaves its first resource loaded; the next row must not inherit it.
+  ReleaseChunkResource();
   CloseSource();
   const HFILE closing = outputHandle;
   outputHandle = 0;

@@ -2,9 +2,6 @@
 
 namespace {
 
-// The fill starts inside the bar's two frame lines.
-constexpr int32_t FILL_INSET = 2;
-
 void Credit(CopyProgress& progress, uint32_t count) {
   const uint32_t rowLacks = progress.rowSize - progress.rowCredited;
   if (count > rowLacks) count = rowLacks;
@@ -34,7 +31,7 @@ void CreditSkippedRow(CopyProgress& progress, uint32_t size) {
 }
 
 int32_t ProgressFillRight(int32_t left, int32_t right, uint32_t done, uint32_t total) {
-  const int32_t start = left + FILL_INSET;
+  const int32_t start = left + PROGRESS_FILL_INSET;
   if (total == 0 || right <= start) return start;
   if (done > total) done = total;
   const uint64_t width = static_cast<uint64_t>(static_cast<int64_t>(right) - start);

@@ -25,6 +25,9 @@ void CreditRest(CopyProgress& progress);
 // A row that needs no copying counts in full at once.
 void CreditSkippedRow(CopyProgress& progress, uint32_t size);
 
+// The fill starts inside the bar's two frame lines, at left + 2 and top + 2.
+constexpr int32_t PROGRESS_FILL_INSET = 2;
+
 // Right edge of the bar's fill, which starts at left + 2: left + 2 at no progress, right when
 // done reaches total, never outside that span. total 0 gives left + 2 (nothing to draw).
 int32_t ProgressFillRight(int32_t left, int32_t right, uint32_t done, uint32_t total);

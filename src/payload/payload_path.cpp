@@ -1,5 +1,9 @@
 #include "payload/payload_path.h"
 
+#include <cstring>
+
+#include "destination/directory_path.h"
+
 namespace {
 
 const char* LastOf(const char* text, char wanted) {
@@ -17,12 +21,6 @@ bool EqualIgnoringCase(const char* left, const char* right) {
   return *left == *right;
 }
 
-size_t LengthOf(const char* text) {
-  size_t length = 0;
-  while (text[length] != '\0') ++length;
-  return length;
-}
-
 } // namespace
 
 const char* NameAfterLastBackslash(const char* path) {
@@ -38,14 +36,14 @@ bool IsFontFileName(const char* name) {
 bool MakeCompressedName(char* path) {
   const char* dot = LastOf(path, '.');
   if (dot == nullptr || dot[1] == '\0') return false;
-  path[LengthOf(path) - 1] = '_';
+  path[std::strlen(path) - 1] = '_';
   return true;
 }
 
 bool JoinPath(char* out, size_t capacity, std::initializer_list<const char*> parts) {
   size_t length = 0;
   for (const char* part : parts) {
-    const size_t partLength = LengthOf(part);
+    const size_t partLength = std::strlen(part);
     if (length + partLength >= capacity) {
       if (capacity > 0) out[0] = '\0';
       return false;
@@ -58,8 +56,8 @@ bool JoinPath(char* out, size_t capacity, std::initializer_list<const char*> par
 }
 
 bool AppendBackslash(char* directory, size_t capacity) {
-  const size_t length = LengthOf(directory);
-  if (length > 0 && directory[length - 1] == '\\') return true;
+  if (EndsInBackslash(directory)) return true;
+  const size_t length = std::strlen(directory);
   if (length + 1 >= capacity) return false;
   directory[length] = '\\';
   directory[length + 1] = '\0';

@@ -15,7 +15,7 @@ void PaintFill(const PayloadCopier* copier, HWND bar, HDC dc) {
   if (copier == nullptr || copier->TotalBytes() == 0) return;
   RECT client;
   GetClientRect(bar, &client);
-  const RECT fill{client.left + 2, client.top + 2,
+  const RECT fill{client.left + PROGRESS_FILL_INSET, client.top + PROGRESS_FILL_INSET,
                   ProgressFillRight(client.left, client.right, copier->DoneBytes(), copier->TotalBytes()), client.bottom};
   HBRUSH brush = CreateSolidBrush(FILL_COLOUR);
   FillRect(dc, &fill, brush);

@@ -16,6 +16,9 @@ constexpr uint32_t SZDD_SHORTEST_REFERENCE = 3;
 constexpr uint32_t SZDD_LONGEST_REFERENCE = 18;
 constexpr uint32_t SZDD_ITEMS_PER_FLAG = 8;
 
+// A flag byte stands before every group of up to eight items.
+constexpr size_t SzddFlagBytes(size_t itemCount) { return (itemCount + SZDD_ITEMS_PER_FLAG - 1) / SZDD_ITEMS_PER_FLAG; }
+
 extern const uint8_t szddMagic[8];
 
 struct SzddHeader {

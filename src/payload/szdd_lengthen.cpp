@@ -14,7 +14,7 @@ namespace {
 struct Tally {
   size_t bytes;
   size_t items;
-  size_t Length() const { return bytes + (items + SZDD_ITEMS_PER_FLAG - 1) / SZDD_ITEMS_PER_FLAG; }
+  size_t Length() const { return bytes + SzddFlagBytes(items); }
 };
 
 constexpr size_t SPLIT_SHORTEST = 2 * SZDD_SHORTEST_REFERENCE;

@@ -36,5 +36,5 @@ std::vector<SzddItem> ShortestParse(const std::vector<SzddItem>& longestMatches)
 size_t StreamLength(const std::vector<SzddItem>& items) {
   size_t bytes = 0;
   for (const SzddItem& item : items) bytes += IsReference(item) ? 2 : 1;
-  return bytes + (items.size() + SZDD_ITEMS_PER_FLAG - 1) / SZDD_ITEMS_PER_FLAG;
+  return bytes + SzddFlagBytes(items.size());
 }
