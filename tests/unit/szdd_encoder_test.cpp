@@ -72,7 +72,9 @@ TEST(SzddEncoder, EveryExpanderGivesTheContentBack) {
     ExpectEveryExpanderGivesBack(file.content, CompressSzdd(file.content.data(), file.content.size(), 'x'),
                                  folder.Path());
   }
-  for (const CorpusFile& file : WineCorpus(WINE_BYTES)) {
+  const std::vector<CorpusFile> wine = WineCorpus(WINE_BYTES);
+  EXPECT_FALSE(wine.empty()) << "no Wine DLLs found: run scripts/install-deps.sh";
+  for (const CorpusFile& file : wine) {
     SCOPED_TRACE(file.name);
     ExpectEveryExpanderGivesBack(file.content, CompressSzdd(file.content.data(), file.content.size(), 'l'),
                                  folder.Path());
