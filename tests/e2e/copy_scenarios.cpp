@@ -15,11 +15,13 @@
 #include "copy_steps.h"
 #include "core/product_tables.h"
 #include "destination_steps.h"
+#include "file_lock.h"
 #include "installer_session.h"
 #include "message_box.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "wait.h"
+#include "whole_file.h"
 #include "wizard_steps.h"
 
 namespace {
@@ -33,7 +35,7 @@ std::vector<std::string> ProductFileNames() {
   return names;
 }
 
-std::string Installed(const std::string& name) { return ReadBytes(std::string(INSTALL_FOLDER) + "\\" + name); }
+std::string Installed(const std::string& name) { return ReadWholeFile(std::string(INSTALL_FOLDER) + "\\" + name); }
 
 void ExpectInstalledAsForged(const std::string& name) {
   SCOPED_TRACE(name);
@@ -142,7 +144,11 @@ protected:
     session->Click(IDC_NEXT);
   }
 
-  std::string Beside(const std::string& name) const { return media.Folder() + "\\" + name; }
+  // A file in the folder of the altered copy, as the media may carry one beside the program.
+  bool PlaceBeside(const std::string& name, const std::string& bytes) const {
+    CreateDirectoryA(media.Folder().c_str(), nullptr);
+    return WriteWholeFile(media.Folder() + "\\" + name, bytes);
+  }
 
   AlteredSetup media;
   std::unique_ptr<InstallerSession> session;
@@ -156,31 +162,29 @@ constexpr int LAST_ARCHIVE_CHUNK = 120;
 
 TEST_F(AlteredCopy, WithoutItsChunkOrAFileBesideTheProgramAFileIsMissing) {
   media.RemoveChunk(UNINSTALLER_CHUNK);
-  RunToTheCopy();
+  ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   EXPECT_TRUE(OnErrorPageSaying(*session, "The source file uninstal.exe is missing. Contact your supplier."));
 }
 
 TEST_F(AlteredCopy, WithoutItsChunkAFileIsTakenFromBesideTheProgram) {
   media.RemoveChunk(UNINSTALLER_CHUNK);
-  CreateDirectoryA(media.Folder().c_str(), nullptr);
-  ASSERT_TRUE(WriteBytes(Beside("uninstal.exe"), StandIn(*ProductRow("uninstal.exe"))));
-  RunToTheCopy();
+  ASSERT_TRUE(PlaceBeside("uninstal.exe", StandIn(*ProductRow("uninstal.exe"))));
+  ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   ASSERT_TRUE(session->WaitForPageTitle(REGISTRY_TITLE));
   ExpectEveryFileInstalled();
 }
 
 TEST_F(AlteredCopy, WithoutItsChunkACompressedFileBesideTheProgramIsExpanded) {
   media.RemoveChunk(UNINSTALLER_CHUNK);
-  CreateDirectoryA(media.Folder().c_str(), nullptr);
-  ASSERT_TRUE(WriteBytes(Beside("uninstal.ex_"), StoredForm(*ProductRow("uninstal.exe"))));
-  RunToTheCopy();
+  ASSERT_TRUE(PlaceBeside("uninstal.ex_", StoredForm(*ProductRow("uninstal.exe"))));
+  ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   ASSERT_TRUE(session->WaitForPageTitle(REGISTRY_TITLE));
   ExpectEveryFileInstalled();
 }
 
 TEST_F(AlteredCopy, AMissingLaterChunkEndsTheCopyAndItsPartialFileIsRemoved) {
   media.RemoveChunk(SECOND_LIBRARY_CHUNK);
-  RunToTheCopy();
+  ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   EXPECT_TRUE(OnErrorPageSaying(*session, "Internal data is missing. Contact your supplier."));
   EXPECT_EQ(FilesIn(INSTALL_FOLDER), std::vector<std::string>{"uninstal.exe"});
   ExpectInstalledAsForged("uninstal.exe");
@@ -190,25 +194,11 @@ TEST_F(AlteredCopy, AChunkThatDisagreesWithTheCheckValueIsAChecksumError) {
   std::string chunk = StoredForm(*ProductRow("tarnsyst.trn")).substr(PAYLOAD_CHUNK_SIZE);
   chunk.back() = static_cast<char>(chunk.back() ^ 0x01);
   media.ReplaceChunk(LAST_ARCHIVE_CHUNK, chunk);
-  RunToTheCopy();
+  ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   EXPECT_TRUE(OnErrorPageSaying(*session, "Checksum error in file tarnsyst.trn. The source disk may be bad."));
 }
 
 namespace {
-
-// A file held open without sharing by this process, as a running program holds its own.
-class HeldOpen {
-public:
-  explicit HeldOpen(const std::string& path)
-      : handle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)) {}
-  ~HeldOpen() {
-    if (Held()) CloseHandle(handle);
-  }
-  bool Held() const { return handle != INVALID_HANDLE_VALUE; }
-
-private:
-  HANDLE handle;
-};
 
 // Drive E: (a 4 MiB tmpfs) filled until only this much is free when the copy begins: room
 // for the first file and its temporary, not for the second file's first chunk.
@@ -217,14 +207,14 @@ constexpr ULONGLONG LEFT_FREE = 100 * 1024;
 bool FillDriveUntilFree(const std::string& root, ULONGLONG leftFree) {
   ULARGE_INTEGER free;
   if (!GetDiskFreeSpaceExA(root.c_str(), &free, nullptr, nullptr) || free.QuadPart < leftFree) return false;
-  return WriteBytes(root + "filler", std::string(static_cast<size_t>(free.QuadPart - leftFree), 'f'));
+  return WriteWholeFile(root + "filler", std::string(static_cast<size_t>(free.QuadPart - leftFree), 'f'));
 }
 
 } // namespace
 
 TEST_F(Copy, AFileThatCannotBeCreatedEndsTheCopy) {
   CreateDirectoryA(INSTALL_FOLDER, nullptr);
-  HeldOpen temporary(std::string(INSTALL_FOLDER) + "\\uninstal.ex_");
+  const FileLock temporary(std::string(INSTALL_FOLDER) + "\\uninstal.ex_");
   ASSERT_TRUE(temporary.Held());
   setup.Click(IDC_NEXT);
   EXPECT_TRUE(OnErrorPageSaying(setup,

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "core/product_tables.h"
 #include "held_still.h"
 #include "payload/szdd_decoder.h"
+#include "progress_bar.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "test_environment.h"
 #include "wait.h"
+#include "whole_file.h"
 #include "wizard_steps.h"
 
 namespace {
@@ -19,39 +19,11 @@ namespace {
 constexpr char STORED_FORMS_VARIABLE[] = "TARN_STORED_FORMS";
 // The language of every resource of the program.
 constexpr WORD RESOURCE_LANGUAGE = 0x040B;
-const COLORREF FILL_COLOUR = RGB(0, 0, 255);
-
-// The colour that the screen shows at the point.
-COLORREF ScreenPixel(POINT point) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
-// The fill reaches the bar's last column only when every byte is done.
-bool BarIsFull(HWND bar) {
-  RECT rect;
-  if (!GetWindowRect(bar, &rect)) return false;
-  return ScreenPixel(POINT{rect.right - 1, (rect.top + rect.bottom) / 2}) == FILL_COLOUR;
-}
 
 } // namespace
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "(missing)";
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(file);
-}
-
 std::string StoredForm(const FileEntry& row) {
-  return ReadBytes(WindowsPathFromEnvironment(STORED_FORMS_VARIABLE) + "\\" + row.name);
+  return ReadWholeFile(WindowsPathFromEnvironment(STORED_FORMS_VARIABLE) + "\\" + row.name);
 }
 
 std::string StandIn(const FileEntry& row) {

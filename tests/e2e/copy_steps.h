@@ -24,8 +24,6 @@ std::string StoredForm(const FileEntry& row);
 std::string StandIn(const FileEntry& row);
 const FileEntry* ProductRow(const std::string& name);
 
-std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::string& bytes);
 // The names of the files in the folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder);
 

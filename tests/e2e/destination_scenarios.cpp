@@ -10,6 +10,7 @@
 #include "destination_steps.h"
 #include "installer_session.h"
 #include "resource_ids.h"
+#include "whole_file.h"
 #include "wizard_steps.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(Destination, TypingForDriveAKeepsThePreviousSizes) {
   EXPECT_EQ(setup.PageText(IDC_AVAILABLE_SIZE), "1.0 MB");
   EXPECT_FALSE(setup.ButtonEnabled(IDC_NEXT));
   // F: is still the drive queried last: nothing to query on the way back.
-  MakeFile("F:\\filler", 512 << 10);
+  ASSERT_TRUE(WriteWholeFile("F:\\filler", std::string(512 << 10, 'f')));
   ASSERT_TRUE(ReplaceDriveLetter(setup, 'F'));
   EXPECT_EQ(setup.PageText(IDC_AVAILABLE_SIZE), "1.0 MB");
 }
@@ -97,7 +98,7 @@ TEST_F(Destination, APageOpenedForDriveAQueriesIt) {
 // The drive is queried again only when its letter changes, byte for byte.
 TEST_F(Destination, LetterCaseCountsAsAnotherDrive) {
   ExpectAvailable("E:\\a", "2.0 MB");
-  MakeFile("E:\\filler", 1 << 20);
+  ASSERT_TRUE(WriteWholeFile("E:\\filler", std::string(1 << 20, 'f')));
   ASSERT_TRUE(EditDestinationEnd(setup, 1, "b"));
   EXPECT_EQ(setup.PageText(IDC_AVAILABLE_SIZE), "2.0 MB");
   ASSERT_TRUE(ReplaceDriveLetter(setup, 'e'));
@@ -114,7 +115,7 @@ TEST_F(Destination, NextCreatesTheTreeLevelByLevel) {
 }
 
 TEST_F(Destination, AFileInThePathBringsThePageBackFromTheSecondTemplate) {
-  MakeFile("E:\\blocker");
+  ASSERT_TRUE(WriteWholeFile("E:\\blocker", ""));
   ExpectAvailable("E:\\blocker\\TARN", "2.0 MB");
   ASSERT_TRUE(NextRebuildsThePage(setup));
   ASSERT_TRUE(WaitForPageText(setup, IDC_DESTINATION_EDIT, "E:\\blocker\\TARN"));

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "input.h"
 #include "resource_ids.h"
 #include "wait.h"
@@ -59,15 +57,6 @@ std::string DestinationExplanation(InstallerSession& setup) {
     if (text == FIRST_DESTINATION_TEXT || text == RETRY_DESTINATION_TEXT) return text;
   }
   return "";
-}
-
-void MakeFile(const std::string& path, size_t bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  const std::vector<char> content(bytes, 'f');
-  DWORD written = 0;
-  if (bytes > 0) WriteFile(file, content.data(), static_cast<DWORD>(bytes), &written, nullptr);
-  CloseHandle(file);
 }
 
 bool DirectoryExists(const std::string& path) {

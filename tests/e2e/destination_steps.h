@@ -26,7 +26,6 @@ bool WaitForPageText(InstallerSession& setup, int controlId, const std::string& 
 // The explanatory text of the destination page, whichever template it was made from.
 std::string DestinationExplanation(InstallerSession& setup);
 
-void MakeFile(const std::string& path, size_t bytes = 0);
 bool DirectoryExists(const std::string& path);
 // A path of exactly `length` characters below base, in levels of at most 50 characters.
 std::string PathOfLength(const std::string& base, size_t length);

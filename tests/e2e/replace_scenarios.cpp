@@ -11,6 +11,7 @@
 #include "installer_session.h"
 #include "resource_ids.h"
 #include "wait.h"
+#include "whole_file.h"
 #include "wizard_steps.h"
 
 namespace {
@@ -19,7 +20,7 @@ class Replace : public testing::Test {
 protected:
   void SetUp() override {
     CreateDirectoryA("E:\\old", nullptr);
-    MakeFile("E:\\old\\tarn.exe");
+    ASSERT_TRUE(WriteWholeFile("E:\\old\\tarn.exe", ""));
     ASSERT_TRUE(setup.Started());
     ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
   }
@@ -54,6 +55,7 @@ TEST_F(Replace, ADestinationWithoutTheProgramGoesStraightToTheSummary) {
 TEST_F(Replace, ADirectoryNamedLikeTheProgramDoesNotCount) {
   CreateDirectoryA("E:\\dir", nullptr);
   CreateDirectoryA("E:\\dir\\tarn.exe", nullptr);
+  ASSERT_TRUE(DirectoryExists("E:\\dir\\tarn.exe"));
   EXPECT_TRUE(LeaveDestinationFor("E:\\dir", SUMMARY_TITLE));
 }
 
@@ -97,6 +99,6 @@ TEST_F(Replace, ThePageComesAndGoesWithTheDirectoryChosenLast) {
 }
 
 TEST_F(Replace, ADriveRootIsTestedToo) {
-  MakeFile("E:\\tarn.exe");
+  ASSERT_TRUE(WriteWholeFile("E:\\tarn.exe", ""));
   EXPECT_TRUE(LeaveDestinationFor("E:\\", REPLACE_TITLE));
 }

@@ -47,7 +47,8 @@ clean_up() {
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
   fi
-  for dir in "${mounted[@]}"; do umount "$dir"; done
+  # Lazily when busy: a mount left behind would outlive the scratch folder.
+  for dir in "${mounted[@]}"; do umount "$dir" 2>/dev/null || umount -l "$dir"; done
   if [ -n "${TARN_WINE_KEEP:-}" ]; then
     echo "wine-run: kept $scratch" >&2
   else
@@ -95,8 +96,9 @@ prepare() {
     tree=$(build_tree_of "$program") || { echo "wine-run: no build tree above $program" >&2; return 1; }
     template=$tree/wine-template
   fi
-  "$harness/make-wine-template.sh" "$template" || { echo "wine-run: cannot make $template" >&2; return 1; }
+  # Before the template: Wine wants the home that it links the prefix's user folders to.
   mkdir -p "$HOME"
+  "$harness/make-wine-template.sh" "$template" || { echo "wine-run: cannot make $template" >&2; return 1; }
   cp -a "$template" "$WINEPREFIX" || return 1
   start_display || { echo "wine-run: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; return 1; }
   add_drives || { echo "wine-run: cannot mount the drives '$TARN_WINE_DRIVES'" >&2; return 1; }

@@ -64,11 +64,12 @@ void CopierFixture::TearDown() {
 
 int CopierFixture::Run() {
   catalogue.files = payload.Rows();
+  // Made first, so that the tests may ask it for its error even when the payload fails.
+  copier = std::make_unique<PayloadCopier>(page, catalogue);
   if (!payload.Load()) {
     ADD_FAILURE() << "the test payload could not be loaded";
     return 0;
   }
-  copier = std::make_unique<PayloadCopier>(page, catalogue);
   return copier->Prepare() && copier->CopyAll();
 }
 

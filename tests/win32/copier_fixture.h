@@ -13,6 +13,7 @@
 #include "core/catalogue.h"
 #include "payload/payload_copier.h"
 #include "test_payload.h"
+#include "whole_file.h"
 
 std::string CurrentTestName();
 // Pseudo-random bytes, the same for the same seed: nothing in them repeats by accident.

@@ -13,17 +13,12 @@
 #include "destination/directory_store.h"
 #include "destination/existence.h"
 #include "destination/old_installation.h"
+#include "whole_file.h"
 
 namespace {
 
 constexpr int32_t REPLACE_PAGE = 3;
 const std::string ROOT = "C:\\step-tests";
-
-void MakeFile(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  CloseHandle(file);
-}
 
 // The walk as it stands when the destination page is left: the welcome page already dropped page 1.
 class DestinationStep : public ::testing::Test {
@@ -60,7 +55,7 @@ TEST_F(DestinationStep, MakesTheDirectoryAndSkipsTheReplacePageWithoutAProgram) 
 TEST_F(DestinationStep, TheReplacePageComesAndGoesWithTheProgramFile) {
   const std::string old = ROOT + "\\old";
   CreateDirectoryA(old.c_str(), nullptr);
-  MakeFile(old + "\\tarn.exe");
+  ASSERT_TRUE(WriteWholeFile(old + "\\tarn.exe", ""));
   EXPECT_EQ(StepWith(old), LEAVE_GO_ON);
   EXPECT_TRUE(ReplacePageInWalk());
   EXPECT_EQ(StepWith(old), LEAVE_GO_ON);
@@ -79,7 +74,7 @@ TEST_F(DestinationStep, ADirectoryNamedLikeTheProgramIsNoOldInstallation) {
 }
 
 TEST_F(DestinationStep, ARootDestinationIsTestedWithTwoBackslashes) {
-  MakeFile("C:\\tarn.exe");
+  ASSERT_TRUE(WriteWholeFile("C:\\tarn.exe", ""));
   StoreDestinationDirectory("C:\\");
   EXPECT_TRUE(OldInstallationFound());
   EXPECT_EQ(RunDestinationStep(), LEAVE_GO_ON);
@@ -88,7 +83,7 @@ TEST_F(DestinationStep, ARootDestinationIsTestedWithTwoBackslashes) {
 }
 
 TEST_F(DestinationStep, OnlyAChosenProgramCountsAsAnOldInstallation) {
-  MakeFile(ROOT + "\\tarn.exe");
+  ASSERT_TRUE(WriteWholeFile(ROOT + "\\tarn.exe", ""));
   StoreDestinationDirectory(ROOT.c_str());
   installState.programChosen = 0;
   EXPECT_FALSE(OldInstallationFound());
@@ -99,7 +94,7 @@ TEST_F(DestinationStep, OnlyAChosenProgramCountsAsAnOldInstallation) {
 TEST_F(DestinationStep, ADirectoryThatCannotBeMadeBringsThePageBackFromItsSecondTemplate) {
   const BeepCounter beeps;
   ASSERT_TRUE(beeps.Installed());
-  MakeFile(ROOT + "\\blocker");
+  ASSERT_TRUE(WriteWholeFile(ROOT + "\\blocker", ""));
   ChangePageSequence(installState.pageSequence, REPLACE_PAGE, 1);
   EXPECT_EQ(StepWith(ROOT + "\\blocker\\TARN"), LEAVE_REBUILD_PAGE);
   EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);

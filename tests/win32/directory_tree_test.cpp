@@ -8,16 +8,11 @@
 
 #include "beep_counter.h"
 #include "destination/existence.h"
+#include "whole_file.h"
 
 namespace {
 
 const std::string ROOT = "C:\\tree-tests";
-
-void MakeFile(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  CloseHandle(file);
-}
 
 // base, then levels of up to 50 characters, so many that the whole path has `length` characters.
 std::string PathOfLength(size_t length, const std::string& base = ROOT) {
@@ -39,7 +34,7 @@ protected:
 };
 
 TEST_F(DirectoryTree, ExistenceTellsDirectoriesFromFiles) {
-  MakeFile(ROOT + "\\plain.txt");
+  ASSERT_TRUE(WriteWholeFile(ROOT + "\\plain.txt", ""));
   EXPECT_TRUE(DirectoryExists(ROOT.c_str()));
   EXPECT_FALSE(FileExists(ROOT.c_str()));
   EXPECT_TRUE(FileExists((ROOT + "\\plain.txt").c_str()));
@@ -62,7 +57,7 @@ TEST_F(DirectoryTree, CreatesEveryMissingLevel) {
 
 TEST_F(DirectoryTree, AFileInThePathFailsAndKeepsTheLevelsAbove) {
   ASSERT_TRUE(CreateDirectoryTree((ROOT + "\\made").c_str()));
-  MakeFile(ROOT + "\\made\\blocker");
+  ASSERT_TRUE(WriteWholeFile(ROOT + "\\made\\blocker", ""));
   EXPECT_FALSE(CreateDirectoryTree((ROOT + "\\made\\blocker\\below").c_str()));
   EXPECT_TRUE(DirectoryExists((ROOT + "\\made").c_str()));
   EXPECT_FALSE(DirectoryExists((ROOT + "\\made\\blocker\\below").c_str()));

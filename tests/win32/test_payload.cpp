@@ -1,8 +1,5 @@
 #include "test_payload.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "core/install_state.h"
 #include "payload/crc32.h"
 
@@ -36,18 +33,6 @@ std::string LiteralSzddImage(const std::string& content, char lastNameCharacter)
 }
 
 uint32_t CheckValueOf(const std::string& content) { return Crc32Update(content.data(), content.size(), 0xFFFFFFFF); }
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return "(missing)";
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& content) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(content.data(), static_cast<std::streamsize>(content.size()));
-  return static_cast<bool>(file);
-}
 
 TestPayload::~TestPayload() {
   if (carrier != nullptr) FreeLibrary(carrier);

@@ -16,8 +16,6 @@
 std::string LiteralSzddImage(const std::string& content, char lastNameCharacter);
 // The check value that the catalogue holds for a content.
 uint32_t CheckValueOf(const std::string& content);
-std::string ReadWholeFile(const std::string& path);
-bool WriteWholeFile(const std::string& path, const std::string& content);
 
 class TestPayload {
 public:

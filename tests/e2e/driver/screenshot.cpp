@@ -1,9 +1,9 @@
 #include "screenshot.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "png_writer.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -45,13 +45,6 @@ void CreateFolders(const std::string& path) {
     CreateDirectoryA(path.substr(0, separator).c_str(), nullptr);
 }
 
-bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
-}
-
 } // namespace
 
 bool SaveWindowPng(HWND window, const std::string& path) {
@@ -60,5 +53,6 @@ bool SaveWindowPng(HWND window, const std::string& path) {
   const std::vector<uint8_t> rgb = CaptureScreenRgb(rect);
   if (rgb.empty()) return false;
   CreateFolders(path);
-  return WriteWholeFile(path, EncodePng(rect.right - rect.left, rect.bottom - rect.top, rgb));
+  const std::vector<uint8_t> png = EncodePng(rect.right - rect.left, rect.bottom - rect.top, rgb);
+  return WriteWholeFile(path, std::string(png.begin(), png.end()));
 }
