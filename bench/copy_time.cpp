@@ -5,28 +5,17 @@
 #include <cstdio>
 
 #include "installer_session.h"
+#include "progress_bar.h"
 #include "resource_ids.h"
 #include "stopwatch.h"
 
 namespace {
 
 constexpr unsigned BOUND_MS = 120000;
-const COLORREF FILL_COLOUR = RGB(0, 0, 255);
 
 bool Advance(InstallerSession& setup, const char* title) {
   setup.Click(IDC_NEXT);
   return setup.WaitForPageTitle(title);
-}
-
-// The bar's last column turns blue when every byte is done; looked at without asking the
-// program anything, so that the copy is not slowed down.
-bool BarIsFull(HWND bar) {
-  RECT rect;
-  if (!GetWindowRect(bar, &rect)) return false;
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, rect.right - 1, (rect.top + rect.bottom) / 2);
-  ReleaseDC(nullptr, screen);
-  return colour == FILL_COLOUR;
 }
 
 } // namespace
