@@ -39,7 +39,7 @@ constexpr int32_t DESTINATION_PAGE = 2;
 extern const char DESTINATION_TEMPLATE[];
 extern const char DESTINATION_RETRY_TEMPLATE[];
 
-// Fills a zeroed record with this product's tables and constants.
+// Fills a zeroed record with this product's tables and constants (defined in the wizard layer).
 void FillCatalogue(Catalogue& catalogue);
 
 #endif

@@ -17,7 +17,8 @@ void PreviousPage();
 // Runs the frame's pending messages; returns 1 when a stop was requested since the last poll.
 int PollStopRequest();
 INT_PTR CALLBACK DefaultPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// The cross-subsystem actions when a page is left; returns a verdict.
+// The cross-subsystem actions when a page is left; returns a verdict (defined in the wizard
+// layer).
 int OnLeavePage(int page);
 
 #endif

@@ -1,4 +1,5 @@
 // Start-up inside the frame's WM_INITDIALOG: the catalogue, the platform check, the first page.
+// Defined in the wizard layer above the subsystems, which composes them.
 #ifndef TARN_CORE_START_WIZARD_H
 #define TARN_CORE_START_WIZARD_H
 

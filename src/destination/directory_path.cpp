@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "payload/payload_path.h"
-
 namespace {
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -15,11 +13,6 @@ bool Compose(char (&out)[PATH_CAPACITY], const char* folder, const char* first, 
 }
 
 } // namespace
-
-bool EndsInBackslash(const char* path) {
-  const size_t length = std::strlen(path);
-  return length > 0 && path[length - 1] == '\\';
-}
 
 bool IsDriveFormPath(const char* path) {
   if (path == nullptr || !IsLetter(path[0])) return false;

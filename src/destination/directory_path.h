@@ -2,12 +2,7 @@
 #ifndef TARN_DESTINATION_DIRECTORY_PATH_H
 #define TARN_DESTINATION_DIRECTORY_PATH_H
 
-#include <cstddef>
-
-// Characters of a path buffer, terminator included (the platform's MAX_PATH).
-constexpr size_t PATH_CAPACITY = 260;
-
-bool EndsInBackslash(const char* path);
+#include "core/path_rules.h"
 
 // A letter, then ":" as the second or "\" as the third character.
 bool IsDriveFormPath(const char* path);

@@ -1,6 +1,7 @@
 #include "destination/directory_store.h"
 
 #include "core/bounded_format.h"
+#include "core/path_rules.h"
 #include "destination/directory_path.h"
 #include "destination/free_space_query.h"
 #include "destination/platform_folders.h"
@@ -14,8 +15,6 @@ char destinationDirectory[DESTINATION_CAPACITY];
 char sharedDirectory[PATH_CAPACITY];
 
 bool IsEmpty(const char* text) { return text == nullptr || text[0] == '\0'; }
-
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The path below a system folder, or false when not even the built-in folder leaves room.
 bool ComposeBelowPlatformFolder(char (&path)[PATH_CAPACITY], const char* valueName, const char* builtIn,
