@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/catalogue_rows.h"
+#include "core/table_rows.h"
 
 // As a component key argument: every row, whatever its key.
 constexpr int32_t ALL_COMPONENTS = 0;
@@ -18,8 +19,8 @@ bool RowBelongsTo(const Row& row, int32_t componentKey) {
 // (in the group items it carries the group's name). A null table is skipped.
 template <typename Row>
 void SelectRows(Row* table, int32_t componentKey, int32_t value) {
-  for (Row* row = table; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (RowBelongsTo(*row, componentKey)) row->selected = value;
+  for (Row& row : TableRows<Row>(table))
+    if (RowBelongsTo(row, componentKey)) row.selected = value;
 }
 
 #endif
