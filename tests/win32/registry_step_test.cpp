@@ -1,0 +1,173 @@
+// The registration step and the product registration on test catalogues: the rows, the stop
+// question between them, the extra uninstall entries, and what leaving the page writes.
+#include "registration/registry_step.h"
+
+#include <gtest/gtest.h>
+
+#include "copy_hooks.h"
+#include "core/error_page.h"
+#include "core/install_state.h"
+#include "core/navigation.h"
+#include "core/product_tables.h"
+#include "registration/product_registration.h"
+#include "registration_fixture.h"
+
+namespace {
+
+constexpr int REGISTRY_PAGE = 6;
+const std::string ROWS = std::string(TEST_ROOT_KEY) + "\\Rows";
+const std::string VOLATILE = std::string(TEST_ROOT_KEY) + "\\Volatile";
+
+RegistryEntry Row(const char* subkey, const char* value, int32_t valueIsInstalledFile, int32_t selected = ROW_SELECTED) {
+  return RegistryEntry{COMPONENT_PROGRAM, HKLM_VALUE, subkey, value, valueIsInstalledFile, selected};
+}
+
+class RegistryStep : public RegistrationFixture {
+protected:
+  int Run() {
+    installState.catalogue.registryEntries = rows;
+    installState.catalogue.uninstallEntries = uninstallRows;
+    return RunRegistryStep(state);
+  }
+
+  RegistryEntry rows[4] = {Row("SOFTWARE\\TarnTests\\Rows\\First", "first.exe", 1),
+                           Row("SOFTWARE\\TarnTests\\Rows\\Second", "plain text", 0),
+                           Row("SOFTWARE\\TarnTests\\Rows\\Third", nullptr, 0), RegistryEntry{}};
+  UninstallEntry uninstallRows[1]{};
+};
+
+TEST_F(RegistryStep, WritesEachRowBelowTheDestinationOrAsItIs) {
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(state.errorCode, 0);
+  EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
+  EXPECT_EQ(Machine(ROWS + "\\Second"), "plain text");
+  // A row without a value only creates its key.
+  EXPECT_TRUE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\Third"));
+  EXPECT_EQ(Machine(ROWS + "\\Third"), "(missing)");
+}
+
+TEST_F(RegistryStep, AKeyThatCannotBeCreatedEndsTheStepWithError12) {
+  ASSERT_TRUE(MakeVolatileKey(VOLATILE));
+  rows[1] = Row("SOFTWARE\\TarnTests\\Volatile\\Lasting", "text", 0);
+  FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsa", "Test A", "a.exe", 1, "a.exe", ROW_SELECTED}, FileTypeEntry{}};
+  installState.catalogue.fileTypes = types;
+  uninstallRows[0] = UninstallEntry{COMPONENT_PROGRAM, "TarnTests Extra", "Extra", "x.exe", ROW_SELECTED};
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(state.errorCode, ERROR_CANNOT_CREATE_REGISTRY_ENTRY);
+  EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\Third"));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".tsa"));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Extra"));
+}
+
+// Without a registry table there is nothing to write; the step goes on to the file types.
+TEST_F(RegistryStep, ACatalogueWithoutRegistryRowsSucceeds) {
+  FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsb", "Test B", "b.exe", 2, "b.exe", ROW_SELECTED}, FileTypeEntry{}};
+  installState.catalogue.fileTypes = types;
+  EXPECT_EQ(RunRegistryStep(state), 1);
+  EXPECT_EQ(state.errorCode, 0);
+  EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, ".tsb"), "tsbfile");
+  RemoveRegistryTree(HKEY_CLASSES_ROOT, ".tsb");
+  RemoveRegistryTree(HKEY_CLASSES_ROOT, "tsbfile");
+}
+
+TEST_F(RegistryStep, AStopAnsweredYesAfterARowEndsTheStepWithError10) {
+  MessageBoxAnswerer answerer(IDYES);
+  installState.stopRequested = 1;
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(state.errorCode, ERROR_ABORTED);
+  ASSERT_EQ(answerer.Questions().size(), 1u);
+  EXPECT_EQ(answerer.Questions()[0].caption, "Install");
+  EXPECT_EQ(answerer.Questions()[0].text, "Do you want to stop the installation?");
+  EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\Second"));
+}
+
+TEST_F(RegistryStep, AStopAnsweredNoIsConsumedAndTheStepGoesOn) {
+  MessageBoxAnswerer answerer(IDNO);
+  installState.stopRequested = 1;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(answerer.Questions().size(), 1u);
+  EXPECT_EQ(installState.stopRequested, 0);
+  EXPECT_EQ(Machine(ROWS + "\\Second"), "plain text");
+}
+
+// An unselected row is neither written nor followed by the stop question.
+TEST_F(RegistryStep, AnUnselectedRowIsSkippedWithoutAStopCheck) {
+  MessageBoxAnswerer answerer(IDYES);
+  rows[1] = RegistryEntry{};
+  rows[0].selected = ROW_NOT_SELECTED;
+  installState.stopRequested = 1;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_TRUE(answerer.Questions().empty());
+  EXPECT_EQ(installState.stopRequested, 1);
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\First"));
+}
+
+TEST_F(RegistryStep, ExtraUninstallRowsAreWrittenWhenSelectedAndFailuresPassed) {
+  ASSERT_TRUE(MakeVolatileKey(std::string(UNINSTALL_KEY) + "TarnTests Volatile"));
+  UninstallEntry extra[4] = {
+      {COMPONENT_PROGRAM, "TarnTests Volatile\\Lasting", "Refused", "r.exe", ROW_SELECTED},
+      {COMPONENT_DATABASE, "TarnTests Extra", "Extra Tool", "extra\\remove.exe", ROW_SELECTED},
+      {COMPONENT_PROGRAM, "TarnTests Unselected", "Unselected", "u.exe", ROW_NOT_SELECTED},
+      UninstallEntry{}};
+  installState.catalogue.uninstallEntries = extra;
+  EXPECT_EQ(RegisterUninstallRows("C:\\reg-tests\\dest\\"), 1);
+  const std::string key = std::string(UNINSTALL_KEY) + "TarnTests Extra";
+  EXPECT_EQ(Machine(key, "DisplayName"), "Extra Tool");
+  EXPECT_EQ(Machine(key, "UninstallString"), "C:\\reg-tests\\dest\\extra\\remove.exe");
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Unselected"));
+  RemoveRegistryTree(HKEY_LOCAL_MACHINE, key);
+  RemoveRegistryTree(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Volatile");
+}
+
+// A drive's root: one backslash before the rows' values, two before the uninstaller.
+TEST_F(RegistryStep, ADriveRootDoublesTheBackslashOnlyInTheUninstallString) {
+  SetDestination("C:\\");
+  EXPECT_EQ(Run(), 1);
+  RegisterProduct();
+  EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\first.exe");
+  EXPECT_EQ(Machine(std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME, "UninstallString"), "C:\\\\uninstal.exe");
+}
+
+TEST_F(RegistryStep, TheProductRegistrationWritesTheUninstallEntryAndTheProductNumber) {
+  RegisterProduct();
+  const std::string key = std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME;
+  EXPECT_EQ(Machine(key, "DisplayName"), "Morvane 12.3");
+  EXPECT_EQ(Machine(key, "UninstallString"), "C:\\reg-tests\\dest\\uninstal.exe");
+  EXPECT_EQ(Machine(TEST_PRODUCT_KEY), TEST_PRODUCT_NUMBER);
+}
+
+TEST_F(RegistryStep, TheProductNumberIsWrittenWhenTheUninstallKeyCannotBeCreated) {
+  ASSERT_TRUE(MakeVolatileKey(std::string(UNINSTALL_KEY) + "TarnTests Volatile"));
+  installState.catalogue.productName = "TarnTests Volatile\\Lasting";
+  RegisterProduct();
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Volatile\\Lasting"));
+  EXPECT_EQ(Machine(TEST_PRODUCT_KEY), TEST_PRODUCT_NUMBER);
+  RemoveRegistryTree(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Volatile");
+}
+
+class LeavingTheRegistryPage : public RegistryStep {
+protected:
+  void Leave() {
+    const char* templates[PRODUCT_PAGE_COUNT] = {};
+    installState.catalogue.pageTemplates = templates;
+    EXPECT_EQ(OnLeavePage(REGISTRY_PAGE), LEAVE_GO_ON);
+    installState.catalogue.pageTemplates = nullptr;
+  }
+};
+
+TEST_F(LeavingTheRegistryPage, RegistersTheProductWhenTheProgramWasChosen) {
+  Leave();
+  EXPECT_EQ(Machine(std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME, "DisplayName"), "Morvane 12.3");
+  EXPECT_EQ(Machine(TEST_PRODUCT_KEY), TEST_PRODUCT_NUMBER);
+}
+
+TEST_F(LeavingTheRegistryPage, WritesNothingWithoutTheProgram) {
+  installState.programChosen = 0;
+  Leave();
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, TEST_PRODUCT_KEY));
+}
+
+} // namespace
