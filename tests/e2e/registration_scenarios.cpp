@@ -67,10 +67,13 @@ protected:
     ASSERT_TRUE(hold.WaitUntilHeld());
   }
 
-  // The registry page's timer: its work is done, it has not been left yet.
+  // The registry page's timer: its work is done, it has not been left yet. The copy page on
+  // the way is pictured with its bar full.
   void ArriveAtTheFinishedRegistryPage() {
     MessageHold hold(setup.Frame(), WM_TIMER, MOVE_ON_TIMER, REGISTRY_TITLE);
-    RunUntilTheRegistryPageTakes(hold);
+    ASSERT_TRUE(hold.Armed());
+    ASSERT_TRUE(ArriveAtTheFullBar(setup));
+    ASSERT_TRUE(hold.WaitUntilHeld());
     AddToAlbumAsShown(setup.Frame(), REGISTRY_TITLE);
     EXPECT_EQ(Machine(APP_PATHS_ROW), PROGRAM);
     ExpectTheProductRegistered(false);
