@@ -43,7 +43,8 @@ int WriteRegistryRows(RegistrationState& state, const char* directory) {
 
 int RunRegistryStep(RegistrationState& state) {
   Catalogue& catalogue = installState.catalogue;
-  char directory[PATH_CAPACITY];
+  // Room for the backslash after the longest destination.
+  char directory[PATH_CAPACITY + 1];
   CopyBounded(directory, sizeof directory, GetDestinationDirectory());
   if (directory[0] != '\0') AppendBackslash(directory, sizeof directory);
   if (!WriteRegistryRows(state, directory)) return 0;

@@ -130,6 +130,16 @@ TEST_F(RegistryStep, ADriveRootDoublesTheBackslashOnlyInTheUninstallString) {
   EXPECT_EQ(Machine(std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME, "UninstallString"), "C:\\\\uninstal.exe");
 }
 
+// The longest destination leaves no room for the file: its value is left out, never joined
+// without the backslash; the rest is written.
+TEST_F(RegistryStep, AValueThatDoesNotFitIsLeftOut) {
+  SetDestination("C:\\" + std::string(256, 'd'));
+  EXPECT_EQ(Run(), 1);
+  EXPECT_TRUE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\First"));
+  EXPECT_EQ(Machine(ROWS + "\\First"), "(missing)");
+  EXPECT_EQ(Machine(ROWS + "\\Second"), "plain text");
+}
+
 TEST_F(RegistryStep, TheProductRegistrationWritesTheUninstallEntryAndTheProductNumber) {
   RegisterProduct();
   const std::string key = std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME;
