@@ -77,6 +77,15 @@ TEST_F(SharedComponent, AReinstallationKeepsTheCountAndANewProductAddsOne) {
   EXPECT_EQ(Users(), 2);
 }
 
+// A name longer than a short read buffer is still recognised: no count on every reinstallation.
+TEST_F(SharedComponent, ALongSharedNameIsCountedOnce) {
+  const std::string name(40, 'n');
+  installState.catalogue.sharedName = name.c_str();
+  ASSERT_EQ(RegisterSharedComponent(state), 1);
+  ASSERT_EQ(RegisterSharedComponent(state), 1);
+  EXPECT_EQ(RegistryNumber(HKEY_LOCAL_MACHINE, COMPONENT_SHARED, name.c_str()), 1);
+}
+
 TEST_F(SharedComponent, NothingWithoutAFolderOrAName) {
   installState.catalogue.sharedFolder = nullptr;
   ExpectNothingWritten();
