@@ -7,6 +7,7 @@
 #include "destination/directory_store.h"
 #include "destination/replace_page.h"
 #include "payload/copy_page.h"
+#include "progman/icons_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
 const char DESTINATION_RETRY_TEMPLATE[] = "DESTDIRDLG2";
@@ -20,7 +21,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
     DefaultPageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    CopyPageProc,    DefaultPageProc, DefaultPageProc, DefaultPageProc,
+    CopyPageProc,    DefaultPageProc, IconsPageProc,   DefaultPageProc,
 };
 
 } // namespace
