@@ -8,6 +8,7 @@
 #include "destination/replace_page.h"
 #include "payload/copy_page.h"
 #include "progman/icons_page.h"
+#include "registration/registry_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
 const char DESTINATION_RETRY_TEMPLATE[] = "DESTDIRDLG2";
@@ -21,7 +22,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
     DefaultPageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    CopyPageProc,    DefaultPageProc, IconsPageProc,   DefaultPageProc,
+    CopyPageProc,    RegistryPageProc, IconsPageProc,   DefaultPageProc,
 };
 
 } // namespace
