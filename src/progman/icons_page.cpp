@@ -6,6 +6,7 @@
 
 #include "core/error_page.h"
 #include "core/install_state.h"
+#include "core/move_on_pause.h"
 #include "core/navigation.h"
 #include "progman/progman_conversation.h"
 #include "resource_ids.h"
@@ -34,16 +35,6 @@ void OnCommand(HWND page, WPARAM wParam) {
   // "Please wait ..." shows while the initiation is broadcast.
   UpdateWindow(page);
   if (!currentConversation->Start()) ShowGroupsNotCreated();
-}
-
-void OnTimer(HWND page, WPARAM timer) {
-  if (timer == MOVE_ON_TIMER) {
-    KillTimer(page, MOVE_ON_TIMER);
-    NextPage();
-  } else {
-    // The error page replaces this page; the timer ends with it.
-    ShowGroupsNotCreated();
-  }
 }
 
 void OnData(WPARAM wParam, LPARAM lParam) {
@@ -75,8 +66,10 @@ INT_PTR CALLBACK IconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       OnCommand(page, wParam);
       return 1;
     case WM_TIMER:
-      if (currentConversation == nullptr || (wParam != MOVE_ON_TIMER && wParam != REPLY_TIMER)) break;
-      OnTimer(page, wParam);
+      if (EndMoveOnPause(page, wParam)) return 1;
+      if (wParam != REPLY_TIMER) break;
+      // The error page replaces this page; the timer ends with it.
+      ShowGroupsNotCreated();
       return 1;
     case WM_DDE_ACK:
       if (currentConversation == nullptr) break;

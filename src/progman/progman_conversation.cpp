@@ -2,6 +2,7 @@
 
 #include <dde.h>
 
+#include "core/move_on_pause.h"
 #include "destination/directory_store.h"
 #include "progman/nt6_test.h"
 #include "progman/server_texts.h"
@@ -106,7 +107,7 @@ void ProgmanConversation::OnCommandsAcknowledged(LPARAM lParam) {
   ReleaseCommandMemory();
   state = PROGMAN_IDLE;
   Terminate();
-  SetTimer(client, MOVE_ON_TIMER, MOVE_ON_DELAY_MS, nullptr);
+  StartMoveOnPause(client, MOVE_ON_DELAY_MS);
   SetForegroundWindow(GetParent(client));
 }
 
