@@ -7,6 +7,7 @@
 #include "destination/directory_store.h"
 #include "destination/replace_page.h"
 #include "payload/copy_page.h"
+#include "progman/icons_page.h"
 #include "registration/registry_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
@@ -21,7 +22,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
     DefaultPageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    CopyPageProc,    RegistryPageProc, DefaultPageProc, DefaultPageProc,
+    CopyPageProc,    RegistryPageProc, IconsPageProc,   DefaultPageProc,
 };
 
 } // namespace

@@ -11,9 +11,9 @@
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "destination/directory_store.h"
-#include "frame_pump.h"
 #include "payload/copy_page.h"
 #include "resource_ids.h"
+#include "wizard_frame.h"
 
 namespace {
 
@@ -31,16 +31,16 @@ protected:
   void SetUp() override {
     CreateDirectoryA(ROOT.c_str(), nullptr);
     CreateDirectoryA(destination.c_str(), nullptr);
-    installState.pageSequence = PageSequence{};
+    ResetWizardState();
   }
 
-  void TearDown() override { CloseTestFrame(); }
+  void TearDown() override { CloseWizardFrame(); }
 
   // The frame as the entry function makes it, then the walk taken straight to the copy page.
   void ShowCopyPage() {
     FileEntry* rows = payload.Rows();
     ASSERT_TRUE(payload.Load());
-    ASSERT_TRUE(OpenTestFrame());
+    ASSERT_TRUE(OpenWizardFrame());
     installState.catalogue.files = rows;
     StoreDestinationDirectory(destination.c_str());
     GoToPosition(COPY_POSITION);

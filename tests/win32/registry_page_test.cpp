@@ -14,7 +14,7 @@
 #include "core/navigation.h"
 #include "destination/component_selection.h"
 #include "destination/directory_store.h"
-#include "frame_pump.h"
+#include "wizard_frame.h"
 #include "registration_fixture.h"
 #include "resource_ids.h"
 
@@ -36,13 +36,13 @@ class RegistryPage : public testing::Test {
 protected:
   void SetUp() override {
     // The frame fills the product's catalogue and shows the welcome page.
-    ASSERT_TRUE(OpenTestFrame());
+    ASSERT_TRUE(OpenWizardFrame());
     StoreDestinationDirectory(DESTINATION);
     ApplyComponentChoice();
   }
 
   void TearDown() override {
-    CloseTestFrame();
+    CloseWizardFrame();
     for (const char* key : {"SOFTWARE\\Veltrum", "SOFTWARE\\TarnTests", PRODUCT_UNINSTALL.c_str()})
       RemoveRegistryTree(HKEY_LOCAL_MACHINE, key);
     for (const char* key : {".trn", "trnfile"}) RemoveRegistryTree(HKEY_CLASSES_ROOT, key);
