@@ -5,10 +5,10 @@
 
 #include "core/product_tables.h"
 #include "held_still.h"
-#include "payload/szdd_decoder.h"
 #include "progress_bar.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
+#include "szdd/szdd_decoder.h"
 #include "test_environment.h"
 #include "wait.h"
 #include "whole_file.h"
