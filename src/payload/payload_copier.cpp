@@ -5,6 +5,7 @@
 
 #include "core/bounded_format.h"
 #include "core/error_page.h"
+#include "core/table_rows.h"
 #include "destination/directory_store.h"
 #include "destination/directory_tree.h"
 #include "payload/confirm_stop.h"
@@ -20,8 +21,8 @@ PayloadCopier::PayloadCopier(HWND pageWindow, Catalogue& catalogue)
       chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
       dataLength(0), progress{}, crcRegister(0), readBuffer{}, checksumBuffer{} {
   hasTimeStamp = MakeTimeStamp(catalogue, timeStamp) ? 1 : 0;
-  for (const FileEntry* row = catalogue.files; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (row->selected != ROW_NOT_SELECTED) AddRowToTotal(progress, static_cast<uint32_t>(row->size));
+  for (const FileEntry& row : TableRows(catalogue.files))
+    if (row.selected != ROW_NOT_SELECTED) AddRowToTotal(progress, static_cast<uint32_t>(row.size));
   const DWORD length = GetModuleFileNameA(nullptr, programDirectory, sizeof programDirectory);
   if (length == 0 || length >= sizeof programDirectory) programDirectory[0] = '\0';
   char* name = const_cast<char*>(NameAfterLastBackslash(programDirectory));
@@ -39,10 +40,10 @@ int PayloadCopier::Prepare() {
     if (!CreateDirectoryTree(sharedDirectory)) return Fail(ERROR_CANNOT_CREATE_DIRECTORY, sharedDirectory);
     return 1;
   }
-  for (FileEntry* row = catalogue.files; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (row->selected != ROW_NOT_SELECTED) row->intoSharedDirectory = 0;
-  for (OptionalRow* row = catalogue.sharedChoiceRows; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (row->selected != ROW_NOT_SELECTED) row->intoSharedDirectory = 0;
+  for (FileEntry& row : TableRows(catalogue.files))
+    if (row.selected != ROW_NOT_SELECTED) row.intoSharedDirectory = 0;
+  for (OptionalRow& row : TableRows(catalogue.sharedChoiceRows))
+    if (row.selected != ROW_NOT_SELECTED) row.intoSharedDirectory = 0;
   return 1;
 }
 
@@ -52,9 +53,9 @@ int PayloadCopier::CopyAll() {
   MakeDirectories();
   if (!CheckForStop()) return 0;
   SetDlgItemInt(pageWindow, IDC_CURRENT_DISK, 1, FALSE);
-  for (FileEntry* row = catalogue.files; row != nullptr && row->componentKey != COMPONENT_END; ++row) {
-    if (row->disk != 1 || IsSkipped(*row)) continue;
-    if (!CopyRow(*row)) return 0;
+  for (FileEntry& row : TableRows(catalogue.files)) {
+    if (row.disk != 1 || IsSkipped(row)) continue;
+    if (!CopyRow(row)) return 0;
   }
   return 1;
 }
@@ -67,9 +68,9 @@ int PayloadCopier::CopyRow(FileEntry& row) {
 }
 
 void PayloadCopier::MakeDirectories() {
-  for (const DirectoryEntry* row = catalogue.directories; row != nullptr && row->componentKey != COMPONENT_END; ++row) {
-    if (row->selected == ROW_NOT_SELECTED) continue;
-    const char* path = TargetPath(row->name, 0);
+  for (const DirectoryEntry& row : TableRows(catalogue.directories)) {
+    if (row.selected == ROW_NOT_SELECTED) continue;
+    const char* path = TargetPath(row.name, 0);
     if (path != nullptr) CreateDirectoryA(path, nullptr);
   }
 }
