@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "corpus.h"
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_encoder.h"
 #include "reference_expanders.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

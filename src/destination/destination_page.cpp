@@ -11,7 +11,7 @@ namespace {
 // The drive whose free space was shown last; it outlives the page.
 char lastQueriedDrive;
 
-void ReadTypedDestination(HWND page, char (&text)[DESTINATION_LENGTH_LIMIT + 1]) {
+void ReadTypedDestination(HWND page, char (&text)[PATH_CAPACITY]) {
   GetDlgItemTextA(page, IDC_DESTINATION_EDIT, text, sizeof text);
 }
 
@@ -24,14 +24,14 @@ void OnInitPage(HWND page) {
 }
 
 void OnDestinationEdited(HWND page) {
-  char text[DESTINATION_LENGTH_LIMIT + 1];
+  char text[PATH_CAPACITY];
   ReadTypedDestination(page, text);
   const char drive = DriveNamedByText(text);
   if (NoteTypedDrive(lastQueriedDrive, drive)) ShowSizes(page, drive);
 }
 
 void OnCommitRequest(HWND page) {
-  char text[DESTINATION_LENGTH_LIMIT + 1];
+  char text[PATH_CAPACITY];
   ReadTypedDestination(page, text);
   StoreDestinationDirectory(text);
 }

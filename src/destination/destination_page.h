@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
-// The edit field takes one character more than the store keeps.
-constexpr int DESTINATION_EDIT_LIMIT = 260;
+#include "core/path_rules.h"
+
+// Characters the edit field takes, without the terminator: one more than a path buffer keeps,
+// so the store drops the last of a path typed to the field's limit.
+constexpr int DESTINATION_EDIT_LIMIT = static_cast<int>(PATH_CAPACITY);
 
 INT_PTR CALLBACK DestinationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -11,7 +11,7 @@ namespace {
 const char BUILT_IN_PROGRAM_FILES[] = "C:\\Program Files";
 const char BUILT_IN_COMMON_FILES[] = "C:\\Program Files\\Common Files";
 
-char destinationDirectory[DESTINATION_CAPACITY];
+char destinationDirectory[PATH_CAPACITY];
 char sharedDirectory[PATH_CAPACITY];
 
 bool IsEmpty(const char* text) { return text == nullptr || text[0] == '\0'; }
@@ -29,7 +29,7 @@ bool ComposeBelowPlatformFolder(char (&path)[PATH_CAPACITY], const char* valueNa
 const char* GetDestinationDirectory() { return destinationDirectory; }
 
 void StoreDestinationDirectory(const char* path) {
-  CopyBounded(destinationDirectory, DESTINATION_LENGTH_LIMIT + 1, path);
+  CopyBounded(destinationDirectory, sizeof destinationDirectory, path);
 }
 
 int32_t SetDestinationDirectory(const char* path) {

@@ -4,12 +4,9 @@
 
 #include <cstdint>
 
-// The destination store's size; it holds at most DESTINATION_LENGTH_LIMIT characters.
-constexpr int DESTINATION_CAPACITY = 264;
-constexpr int DESTINATION_LENGTH_LIMIT = 259;
-
 const char* GetDestinationDirectory();
-// Keeps the first DESTINATION_LENGTH_LIMIT characters, as typed: quotes and a trailing backslash stay.
+// Keeps what fits a path buffer (PATH_CAPACITY - 1 characters), as typed: quotes and a
+// trailing backslash stay.
 void StoreDestinationDirectory(const char* path);
 // Stores the path and returns the free-space result of its first character's drive.
 int32_t SetDestinationDirectory(const char* path);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/bounded_format.h"
+#include "core/path_rules.h"
 #include "destination/directory_path.h"
 #include "destination/existence.h"
 
@@ -22,8 +23,8 @@ int CreateDirectoryTree(const char* path) {
   if (!IsDriveFormPath(path)) return 0;
   if (!FitsAsDirectoryPath(path)) return FailWithBeep();
   char working[PATH_CAPACITY];
-  const size_t length = CopyBounded(working, sizeof working, path);
-  if (!EndsInBackslash(working)) CopyBounded(working + length, sizeof working - length, "\\");
+  CopyBounded(working, sizeof working, path);
+  AppendBackslash(working, sizeof working); // fits: checked above
   for (char* separator = working + FIRST_LEVEL_OFFSET; *separator != '\0'; ++separator) {
     if (*separator != '\\') continue;
     *separator = '\0';

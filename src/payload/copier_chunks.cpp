@@ -16,7 +16,7 @@ constexpr int32_t HIGHEST_RESOURCE_ID = 0xFFFF;
 
 } // namespace
 
-int PayloadCopier::BeginFile(FileEntry& row) {
+int PayloadCopier::BeginFile(FileEntry& row, const char* output) {
   sourceHandle = 0;
   sourceIsLz = 0;
   data = nullptr;
@@ -28,18 +28,21 @@ int PayloadCopier::BeginFile(FileEntry& row) {
   if (chunkResource == nullptr && !OpenProgramDirectorySource(row)) return 0;
   if (!CheckForStop()) return 0;
   row.selected = ROW_COPY_BEGUN;
-  if (!CreateChunkOutput(row)) return 0;
+  if (!CreateChunkOutput(row, output)) return 0;
   return CheckForStop();
 }
 
 int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
+  // Beside the program; a path that does not fit stays empty and opens nothing.
+  char path[PATH_CAPACITY];
+  JoinPath(path, sizeof path, {programDirectory, NameAfterLastBackslash(row.name)});
   OFSTRUCT opened;
-  HFILE source = OpenFile(SourcePath(row.name), &opened, OF_READ);
+  HFILE source = OpenFile(path, &opened, OF_READ);
   if (source == HFILE_ERROR) {
     if (!CheckForStop()) return 0;
-    char* compressed = const_cast<char*>(CompressedName());
-    if (compressed == nullptr) return Fail(ERROR_SOURCE_MISSING, row.name);
-    source = LZOpenFileA(compressed, &opened, OF_READ);
+    // Else its compressed form, expanded as it is read.
+    if (!MakeCompressedName(path)) return Fail(ERROR_SOURCE_MISSING, row.name);
+    source = LZOpenFileA(path, &opened, OF_READ);
     if (source < 0) return Fail(ERROR_SOURCE_MISSING, row.name);
     sourceIsLz = 1;
   }
@@ -49,10 +52,8 @@ int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
   return 1;
 }
 
-int PayloadCopier::CreateChunkOutput(const FileEntry& row) {
-  const char* output = TargetPath(row.name, row.intoSharedDirectory);
-  if (output != nullptr && ExpandsAfterCopy(row)) output = CompressedName();
-  if (output == nullptr) return Fail(ERROR_CANNOT_CREATE_FILE, row.name);
+int PayloadCopier::CreateChunkOutput(const FileEntry& row, const char* output) {
+  if (output[0] == '\0') return Fail(ERROR_CANNOT_CREATE_FILE, row.name);
   const HFILE created = _lcreat(output, 0);
   if (created == HFILE_ERROR) return Fail(ERROR_CANNOT_CREATE_FILE, row.name);
   outputHandle = created;
@@ -81,12 +82,12 @@ int PayloadCopier::ReadChunk(const FileEntry& row) {
   return CheckForStop();
 }
 
-int PayloadCopier::WriteChunk(const FileEntry& row) {
+int PayloadCopier::WriteChunk(const FileEntry& row, const char* output) {
   // An expanding row is summed from its expanded file instead.
   if (!ExpandsAfterCopy(row)) crcRegister = Crc32Update(data, dataLength, crcRegister);
   if (dataLength != 0) {
     const UINT written = _lwrite(outputHandle, reinterpret_cast<const char*>(data), dataLength);
-    if (written != dataLength) return Fail(ERROR_CANNOT_WRITE_FILE, NameAfterLastBackslash(currentOutputPath));
+    if (written != dataLength) return Fail(ERROR_CANNOT_WRITE_FILE, NameAfterLastBackslash(output));
     CreditWritten(progress, dataLength);
     ShowProgress();
   }

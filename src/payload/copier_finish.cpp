@@ -7,11 +7,12 @@
 #include "core/error_page.h"
 #include "payload/crc32.h"
 #include "payload/file_time_stamp.h"
+#include "payload/payload_path.h"
 
-int PayloadCopier::FinishFile(const FileEntry& row) {
-  if (!CloseChunkOutput(row)) return 0;
+int PayloadCopier::FinishFile(const FileEntry& row, const RowPaths& paths) {
+  if (!CloseChunkOutput(row, paths.output)) return 0;
   if (ExpandsAfterCopy(row)) {
-    if (!ExpandTemporary(row) || !ChecksumPass(row)) return 0;
+    if (!ExpandTemporary(row, paths.output, paths.target) || !ChecksumPass(row, paths.target)) return 0;
   } else {
     // A file source shorter than the row's size still counts the row in full.
     CreditRest(progress);
@@ -19,63 +20,63 @@ int PayloadCopier::FinishFile(const FileEntry& row) {
   }
   if (row.checkValue != 0 && row.checkValue != crcRegister) return Fail(ERROR_CHECKSUM, row.name);
   if (!CheckForStop()) return 0;
-  return AddFontIfOne(row);
+  return AddFontIfOne(row, paths.target);
 }
 
-int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
+int PayloadCopier::CloseChunkOutput(const FileEntry& row, const char* output) {
   // A row of no chunks leaves its first resource loaded; the next row must not inherit it.
   ReleaseChunkResource();
   CloseSource();
   const HFILE closing = outputHandle;
   outputHandle = 0;
+  // An output that cannot be closed stays current: Release deletes it.
   if (_lclose(closing) == HFILE_ERROR) return Fail(ERROR_CANNOT_WRITE_FILE, row.name);
-  if (hasTimeStamp) StampFile(currentOutputPath, timeStamp);
+  if (hasTimeStamp) StampFile(output, timeStamp);
   currentOutputPath[0] = '\0';
   return 1;
 }
 
-int PayloadCopier::ExpandTemporary(const FileEntry& row) {
+int PayloadCopier::ExpandTemporary(const FileEntry& row, const char* temporary, const char* target) {
   ShowStep("Uncompressing:");
-  const char* destination = TargetPath(row.name, row.intoSharedDirectory);
   OFSTRUCT opened;
-  // OpenFile, not LZOpenFileA: when the destination cannot be created, LZOpenFileA goes on to
+  // OpenFile, not LZOpenFileA: when the target cannot be created, LZOpenFileA goes on to
   // create the name ending in "_" instead, and that would truncate the temporary itself.
-  const HFILE created = destination != nullptr ? OpenFile(destination, &opened, OF_CREATE | OF_WRITE) : HFILE_ERROR;
-  if (created < 0) return Fail(ERROR_CANNOT_CREATE_FILE, row.name);
-  lzDestinationHandle = created;
-  if (!CheckForStop()) return 0;
-  char temporary[PATH_CAPACITY];
-  CopyBounded(temporary, sizeof temporary, CompressedName());
-  const HFILE source = LZOpenFileA(temporary, &opened, OF_READ);
-  if (source < 0) return Fail(ERROR_CANNOT_UNCOMPRESS, row.name);
-  sourceHandle = source;
-  sourceIsLz = 1;
-  if (!CheckForStop()) return 0;
-  if (LZCopy(sourceHandle, lzDestinationHandle) < 0) return Fail(ERROR_CANNOT_UNCOMPRESS, row.name);
+  const HFILE expanded = target[0] != '\0' ? OpenFile(target, &opened, OF_CREATE | OF_WRITE) : HFILE_ERROR;
+  if (expanded < 0) return Fail(ERROR_CANNOT_CREATE_FILE, row.name);
+  const int done = ExpandInto(row, temporary, expanded);
+  LZClose(expanded);
+  if (!done) return 0;
   CreditHalfOfRest(progress);
   ShowProgress();
-  CloseSource();
-  LZClose(lzDestinationHandle);
-  lzDestinationHandle = 0;
   if (!CheckForStop()) return 0;
   DeleteFileA(temporary);
   return CheckForStop();
 }
 
-int PayloadCopier::ChecksumPass(const FileEntry& row) {
-  ShowStep("Checksum:");
-  const char* destination = TargetPath(row.name, row.intoSharedDirectory);
+int PayloadCopier::ExpandInto(const FileEntry& row, const char* temporary, HFILE expanded) {
+  if (!CheckForStop()) return 0;
+  char name[PATH_CAPACITY]; // LZOpenFileA takes a writable name
+  CopyBounded(name, sizeof name, temporary);
   OFSTRUCT opened;
-  const HFILE file = destination != nullptr ? OpenFile(destination, &opened, OF_READ) : HFILE_ERROR;
+  const HFILE stored = LZOpenFileA(name, &opened, OF_READ);
+  if (stored < 0) return Fail(ERROR_CANNOT_UNCOMPRESS, row.name);
+  int result = CheckForStop();
+  if (result && LZCopy(stored, expanded) < 0) result = Fail(ERROR_CANNOT_UNCOMPRESS, row.name);
+  LZClose(stored);
+  return result;
+}
+
+int PayloadCopier::ChecksumPass(const FileEntry& row, const char* target) {
+  ShowStep("Checksum:");
+  OFSTRUCT opened;
+  const HFILE file = target[0] != '\0' ? OpenFile(target, &opened, OF_READ) : HFILE_ERROR;
   if (file == HFILE_ERROR) return Fail(ERROR_CANNOT_CALCULATE_CRC, row.name);
-  outputHandle = file;
   UINT count;
   do {
-    count = _lread(outputHandle, checksumBuffer, CHECKSUM_READ_PIECE);
+    count = _lread(file, checksumBuffer, CHECKSUM_READ_PIECE);
     if (count != static_cast<UINT>(HFILE_ERROR)) crcRegister = Crc32Update(checksumBuffer, count, crcRegister);
   } while (count == CHECKSUM_READ_PIECE);
-  _lclose(outputHandle);
-  outputHandle = 0;
+  _lclose(file);
   if (count == static_cast<UINT>(HFILE_ERROR)) return Fail(ERROR_CANNOT_CALCULATE_CRC, row.name);
   ShowStep("Copying file:");
   CreditRest(progress);
@@ -83,10 +84,9 @@ int PayloadCopier::ChecksumPass(const FileEntry& row) {
   return 1;
 }
 
-int PayloadCopier::AddFontIfOne(const FileEntry& row) {
-  if (!fontFlag) return 1;
-  const char* font = TargetPath(row.name, row.intoSharedDirectory);
-  if (font != nullptr && AddFontResourceA(font) != 0) fontsAdded = 1;
+int PayloadCopier::AddFontIfOne(const FileEntry& row, const char* target) {
+  if (!IsFontFileName(row.name)) return 1;
+  if (target[0] != '\0' && AddFontResourceA(target) != 0) fontsAdded = 1;
   return CheckForStop();
 }
 

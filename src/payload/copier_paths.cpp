@@ -1,6 +1,6 @@
-// Where the copy reads and writes: beside the program, in the target directories, temporaries.
+// Where the copy writes: the target directories, fonts, temporaries.
+#include "core/bounded_format.h"
 #include "core/install_state.h"
-#include "destination/directory_path.h"
 #include "payload/payload_copier.h"
 #include "payload/payload_path.h"
 
@@ -9,25 +9,24 @@ namespace {
 constexpr UINT DRIVE_ROOT_LENGTH = 3;
 } // namespace
 
-const char* PayloadCopier::SourcePath(const char* name) {
-  JoinPath(pathScratch, sizeof pathScratch, {programDirectory, NameAfterLastBackslash(name)});
-  return pathScratch;
-}
-
-const char* PayloadCopier::TargetPath(const char* name, int32_t sharedChoice) {
+bool PayloadCopier::TargetPath(const char* name, int32_t sharedChoice, char (&out)[PATH_CAPACITY]) const {
+  out[0] = '\0';
   if (IsFontFileName(name)) {
-    fontFlag = 1;
     char windows[PATH_CAPACITY];
     const UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length >= sizeof windows) return nullptr;
+    if (length == 0 || length >= sizeof windows) return false;
     const char* separator = length > DRIVE_ROOT_LENGTH ? "\\" : "";
     const char* folder = installState.fontsInFontsFolder ? "Fonts\\" : "SYSTEM\\";
-    return JoinPath(pathScratch, sizeof pathScratch, {windows, separator, folder, name}) ? pathScratch : nullptr;
+    return JoinPath(out, sizeof out, {windows, separator, folder, name});
   }
-  fontFlag = 0;
   const char* directory = sharedChoice != 0 && sharedDirectory[0] != '\0' ? sharedDirectory : destinationDirectory;
-  if (!EndsInBackslash(directory)) return nullptr;
-  return JoinPath(pathScratch, sizeof pathScratch, {directory, name}) ? pathScratch : nullptr;
+  if (!EndsInBackslash(directory)) return false;
+  return JoinPath(out, sizeof out, {directory, name});
 }
 
-const char* PayloadCopier::CompressedName() { return MakeCompressedName(pathScratch) ? pathScratch : nullptr; }
+void PayloadCopier::PlanRow(const FileEntry& row, RowPaths& paths) const {
+  TargetPath(row.name, row.intoSharedDirectory, paths.target);
+  CopyBounded(paths.output, sizeof paths.output, paths.target);
+  // A target without a compressed name leaves the output empty: no file is made for it.
+  if (ExpandsAfterCopy(row) && !MakeCompressedName(paths.output)) paths.output[0] = '\0';
+}

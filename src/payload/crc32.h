@@ -9,8 +9,6 @@
 // The register value before the first byte of a file.
 constexpr uint32_t CRC32_START = 0xFFFFFFFF;
 
-extern const uint32_t crc32Table[256];
-
 // The register after the data; a length of 0 returns it unchanged. Pieces fed one after the
 // other give the same register as the whole at once.
 uint32_t Crc32Update(const void* data, size_t length, uint32_t crc);

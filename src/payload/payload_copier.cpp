@@ -1,11 +1,10 @@
 
 #include "payload/payload_copier.h"
 
-#include <lzexpand.h>
-
 #include "core/bounded_format.h"
 #include "core/confirm_stop.h"
 #include "core/error_page.h"
+#include "core/table_rows.h"
 #include "destination/directory_store.h"
 #include "destination/directory_tree.h"
 #include "payload/file_time_stamp.h"
@@ -14,14 +13,13 @@
 #include "resource_ids.h"
 
 PayloadCopier::PayloadCopier(HWND pageWindow, Catalogue& catalogue)
-    : programDirectory{}, destinationDirectory{}, sharedDirectory{}, pathScratch{}, currentOutputPath{},
-      timeStamp{}, hasTimeStamp(0), fontFlag(0), fontsAdded(0), errorCode(0), errorArgument{},
-      pageWindow(pageWindow), catalogue(catalogue), sourceHandle(0), outputHandle(0), lzDestinationHandle(0),
-      chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
+    : programDirectory{}, destinationDirectory{}, sharedDirectory{}, currentOutputPath{}, timeStamp{},
+      hasTimeStamp(0), fontsAdded(0), errorCode(0), errorArgument{}, pageWindow(pageWindow), catalogue(catalogue),
+      sourceHandle(0), outputHandle(0), chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
       dataLength(0), progress{}, crcRegister(0), readBuffer{}, checksumBuffer{} {
   hasTimeStamp = MakeTimeStamp(catalogue, timeStamp) ? 1 : 0;
-  for (const FileEntry* row = catalogue.files; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (row->selected != ROW_NOT_SELECTED) AddRowToTotal(progress, static_cast<uint32_t>(row->size));
+  for (const FileEntry& row : TableRows(catalogue.files))
+    if (row.selected != ROW_NOT_SELECTED) AddRowToTotal(progress, static_cast<uint32_t>(row.size));
   const DWORD length = GetModuleFileNameA(nullptr, programDirectory, sizeof programDirectory);
   if (length == 0 || length >= sizeof programDirectory) programDirectory[0] = '\0';
   char* name = const_cast<char*>(NameAfterLastBackslash(programDirectory));
@@ -39,10 +37,10 @@ int PayloadCopier::Prepare() {
     if (!CreateDirectoryTree(sharedDirectory)) return Fail(ERROR_CANNOT_CREATE_DIRECTORY, sharedDirectory);
     return 1;
   }
-  for (FileEntry* row = catalogue.files; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (row->selected != ROW_NOT_SELECTED) row->intoSharedDirectory = 0;
-  for (OptionalRow* row = catalogue.sharedChoiceRows; row != nullptr && row->componentKey != COMPONENT_END; ++row)
-    if (row->selected != ROW_NOT_SELECTED) row->intoSharedDirectory = 0;
+  for (FileEntry& row : TableRows(catalogue.files))
+    if (row.selected != ROW_NOT_SELECTED) row.intoSharedDirectory = 0;
+  for (OptionalRow& row : TableRows(catalogue.sharedChoiceRows))
+    if (row.selected != ROW_NOT_SELECTED) row.intoSharedDirectory = 0;
   return 1;
 }
 
@@ -52,36 +50,36 @@ int PayloadCopier::CopyAll() {
   MakeDirectories();
   if (!CheckForStop()) return 0;
   SetDlgItemInt(pageWindow, IDC_CURRENT_DISK, 1, FALSE);
-  for (FileEntry* row = catalogue.files; row != nullptr && row->componentKey != COMPONENT_END; ++row) {
-    if (row->disk != 1 || IsSkipped(*row)) continue;
-    if (!CopyRow(*row)) return 0;
+  for (FileEntry& row : TableRows(catalogue.files)) {
+    if (row.disk != 1 || row.selected == ROW_NOT_SELECTED) continue;
+    RowPaths paths;
+    PlanRow(row, paths);
+    if (FontIsThere(row, paths.target)) continue;
+    if (!CopyRow(row, paths)) return 0;
   }
   return 1;
 }
 
-int PayloadCopier::CopyRow(FileEntry& row) {
-  if (!BeginFile(row)) return 0;
+int PayloadCopier::CopyRow(FileEntry& row, const RowPaths& paths) {
+  if (!BeginFile(row, paths.output)) return 0;
   while (chunksRemaining != 0)
-    if (!ReadChunk(row) || !WriteChunk(row)) return 0;
-  return FinishFile(row);
+    if (!ReadChunk(row) || !WriteChunk(row, paths.output)) return 0;
+  return FinishFile(row, paths);
 }
 
 void PayloadCopier::MakeDirectories() {
-  for (const DirectoryEntry* row = catalogue.directories; row != nullptr && row->componentKey != COMPONENT_END; ++row) {
-    if (row->selected == ROW_NOT_SELECTED) continue;
-    const char* path = TargetPath(row->name, 0);
-    if (path != nullptr) CreateDirectoryA(path, nullptr);
+  for (const DirectoryEntry& row : TableRows(catalogue.directories)) {
+    if (row.selected == ROW_NOT_SELECTED) continue;
+    char path[PATH_CAPACITY];
+    if (TargetPath(row.name, 0, path)) CreateDirectoryA(path, nullptr);
   }
 }
 
-int PayloadCopier::IsSkipped(FileEntry& row) {
-  if (row.selected == ROW_NOT_SELECTED) return 1;
-  const char* target = TargetPath(row.name, row.intoSharedDirectory);
-  if (!fontFlag || target == nullptr) return 0;
+int PayloadCopier::FontIsThere(const FileEntry& row, const char* target) {
+  if (!IsFontFileName(row.name) || target[0] == '\0') return 0;
   OFSTRUCT found;
   const HFILE font = OpenFile(target, &found, OF_READ | OF_SHARE_DENY_WRITE);
   if (font == HFILE_ERROR) return 0;
-  // A font that is already there is left untouched: it may be in use.
   _lclose(font);
   CreditSkippedRow(progress, static_cast<uint32_t>(row.size));
   ShowProgress();
@@ -93,8 +91,6 @@ void PayloadCopier::Release() {
   CloseSource();
   if (outputHandle != 0) _lclose(outputHandle);
   outputHandle = 0;
-  if (lzDestinationHandle != 0) LZClose(lzDestinationHandle);
-  lzDestinationHandle = 0;
   // An output of the chunk phase that was not finished is no usable file.
   if (currentOutputPath[0] != '\0') DeleteFileA(currentOutputPath);
   currentOutputPath[0] = '\0';

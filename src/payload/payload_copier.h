@@ -38,22 +38,33 @@ public:
   uint32_t TotalBytes() const { return progress.totalBytes; }
 
 private:
-  // 1 for a row that needs no copying: not selected, or a font that is already there.
-  int IsSkipped(FileEntry& row);
+  // Where one row goes, built once before its copy begins. An empty path names no file: the
+  // row's path did not fit.
+  struct RowPaths {
+    char target[PATH_CAPACITY];
+    // What the chunks are written to: the target, or its compressed name for a row that
+    // expands after the copy.
+    char output[PATH_CAPACITY];
+  };
+  void PlanRow(const FileEntry& row, RowPaths& paths) const;
+  // 1, the row credited, for a font that is already there: it is left untouched (it may be in use).
+  int FontIsThere(const FileEntry& row, const char* target);
+
   // The steps of one row, in this order; each returns 1 to go on, 0 after recording an error.
-  int CopyRow(FileEntry& row);
-  int BeginFile(FileEntry& row);
+  int CopyRow(FileEntry& row, const RowPaths& paths);
+  int BeginFile(FileEntry& row, const char* output);
   int ReadChunk(const FileEntry& row);
-  int WriteChunk(const FileEntry& row);
-  int FinishFile(const FileEntry& row);
+  int WriteChunk(const FileEntry& row, const char* output);
+  int FinishFile(const FileEntry& row, const RowPaths& paths);
 
   // Parts of BeginFile and FinishFile.
   int OpenProgramDirectorySource(const FileEntry& row);
-  int CreateChunkOutput(const FileEntry& row);
-  int CloseChunkOutput(const FileEntry& row);
-  int ExpandTemporary(const FileEntry& row);
-  int ChecksumPass(const FileEntry& row);
-  int AddFontIfOne(const FileEntry& row);
+  int CreateChunkOutput(const FileEntry& row, const char* output);
+  int CloseChunkOutput(const FileEntry& row, const char* output);
+  int ExpandTemporary(const FileEntry& row, const char* temporary, const char* target);
+  int ExpandInto(const FileEntry& row, const char* temporary, HFILE expanded);
+  int ChecksumPass(const FileEntry& row, const char* target);
+  int AddFontIfOne(const FileEntry& row, const char* target);
 
   void MakeDirectories();
   // Loads the chunk resource of that id; false when the program has none.
@@ -61,11 +72,9 @@ private:
   void ReleaseChunkResource();
   void CloseSource();
 
-  // Each builds its result in the path scratch, overwriting the previous one. TargetPath gives
-  // null when the path does not fit; CompressedName null when the scratch has none.
-  const char* SourcePath(const char* name);
-  const char* TargetPath(const char* name, int32_t sharedChoice);
-  const char* CompressedName();
+  // Where a catalogue name is installed: a font in the Windows fonts folder, anything else in
+  // the destination or shared-files directory. False, out empty, when the path does not fit.
+  bool TargetPath(const char* name, int32_t sharedChoice, char (&out)[PATH_CAPACITY]) const;
 
   int Fail(int code, const char* argument);
   // 1 to go on; 0 with error 10 when the user confirms a stop.
@@ -76,19 +85,18 @@ private:
   char programDirectory[PATH_CAPACITY];
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
-  char pathScratch[PATH_CAPACITY];
+  // The chunk output while it is open; Release deletes it when the copy stops before it is closed.
   char currentOutputPath[PATH_CAPACITY];
   FILETIME timeStamp;
   int hasTimeStamp; // 0 when the catalogue's date is no valid calendar time
-  int fontFlag;
   int fontsAdded;
   int errorCode;
   char errorArgument[PATH_CAPACITY];
   HWND pageWindow;
   Catalogue& catalogue;
+  // The chunk phase's file source (when the row has no chunks) and its output.
   HFILE sourceHandle;
   HFILE outputHandle;
-  HFILE lzDestinationHandle;
   HGLOBAL chunkResource;
   uint32_t chunkResourceLength;
   int sourceIsLz;

@@ -1,14 +1,13 @@
 #include "copy_steps.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/product_tables.h"
 #include "held_still.h"
-#include "payload/szdd_decoder.h"
 #include "progress_bar.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
+#include "szdd/szdd_decoder.h"
 #include "test_environment.h"
 #include "wait.h"
 #include "whole_file.h"
@@ -52,27 +51,6 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
-}
-
-namespace {
-
-std::string LocalTimeText(const FILETIME& utc) {
-  FILETIME local;
-  SYSTEMTIME calendar;
-  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &calendar)) return "(no time)";
-  char text[32];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", calendar.wYear, calendar.wMonth, calendar.wDay,
-                calendar.wHour, calendar.wMinute, calendar.wSecond);
-  return text;
-}
-
-} // namespace
-
-FileTimes TimesOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return FileTimes{"(missing)", "", ""};
-  return FileTimes{LocalTimeText(data.ftCreationTime), LocalTimeText(data.ftLastAccessTime),
-                   LocalTimeText(data.ftLastWriteTime)};
 }
 
 AlteredSetup::AlteredSetup(const std::string& folder) : folder(folder), path(folder + "\\setup.exe") {}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/catalogue_rows.h"
+#include "file_times.h"
 #include "installer_session.h"
 
 constexpr char REGISTRY_TITLE[] = "Updating registry";
@@ -26,11 +27,6 @@ const FileEntry* ProductRow(const std::string& name);
 
 // The names of the files in the folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder);
-
-struct FileTimes {
-  std::string creation, access, write; // local time, as PAYLOAD_STAMP writes it
-};
-FileTimes TimesOf(const std::string& path);
 
 // A resource's type or name: a text, or an integer id when the text is empty.
 struct ResourceKey {

@@ -144,7 +144,7 @@ TEST_F(Destination, LongPathsAreMadeUpTo258Characters) {
   const std::string longest = PathOfLength("E:", 258);
   ExpectAvailable(longest, "2.0 MB");
   ASSERT_TRUE(NextArrivesAt(SUMMARY_TITLE));
-  EXPECT_TRUE(DirectoryExists(longest));
+  EXPECT_TRUE(DirectoryExists(longest.c_str()));
 }
 
 TEST_F(Destination, LongPathsOf259And260CharactersAreRefused) {

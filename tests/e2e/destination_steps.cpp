@@ -59,11 +59,6 @@ std::string DestinationExplanation(InstallerSession& setup) {
   return "";
 }
 
-bool DirectoryExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 std::string PathOfLength(const std::string& base, size_t length) {
   std::string path = base;
   while (path.size() < length) {

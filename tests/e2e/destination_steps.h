@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "destination/existence.h"
 #include "installer_session.h"
 
 constexpr char REPLACE_TITLE[] = "Replace old installation";
@@ -26,7 +27,6 @@ bool WaitForPageText(InstallerSession& setup, int controlId, const std::string& 
 // The explanatory text of the destination page, whichever template it was made from.
 std::string DestinationExplanation(InstallerSession& setup);
 
-bool DirectoryExists(const std::string& path);
 // A path of exactly `length` characters below base, in levels of at most 50 characters.
 std::string PathOfLength(const std::string& base, size_t length);
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_format.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

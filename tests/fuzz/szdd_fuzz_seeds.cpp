@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "files/file_bytes.h"
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

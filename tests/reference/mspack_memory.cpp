@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "reference_expanders.h"
-#include "payload/szdd_format.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

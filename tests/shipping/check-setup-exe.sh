@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Checks the shipped setup.exe as a file: what it is, what it imports, that it is
-# reproducible. Usage: check-setup-exe.sh SETUP_EXE SOURCE_DIR
+# reproducible, and small. Usage: check-setup-exe.sh SETUP_EXE SOURCE_DIR CHUNK_DIR
+# (CHUNK_DIR: the payload chunks that the packer cut for this setup.exe).
 set -euo pipefail
 exe=$1
 source_dir=$2
+chunk_dir=$3
+# What setup.exe may carry beyond its payload: code, data, imports, dialogs and pictures.
+overhead_limit=46080
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -29,5 +33,11 @@ cmake -S "$source_dir" -B "$second" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mi
 cmake --build "$second" --target setup -j 2 >/dev/null
 cmp -s "$exe" "$second/src/setup.exe" || fail "a second build gives different bytes"
 
-echo "setup.exe: $(stat -c %s "$exe") bytes; imports: $imports"
+size=$(stat -c %s "$exe")
+payload=$(cat "$chunk_dir"/chunk*.bin | wc -c)
+[ "$payload" -gt 0 ] || fail "no payload chunks in $chunk_dir"
+overhead=$((size - payload))
+[ $overhead -le $overhead_limit ] || fail "setup.exe carries $overhead bytes beside its payload, more than $overhead_limit"
+
+echo "setup.exe: $size bytes, of which $payload payload and $overhead overhead; imports: $imports"
 if [ $failures -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; exit 1; fi

@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "core/product_tables.h"
+#include "files/file_bytes.h"
 #include "forge/crc_forcing.h"
 #include "forge/exact_image.h"
 #include "forge/filler.h"
 #include "forge/pe_image.h"
 #include "forge/standins.h"
 #include "forge/zip_archive.h"
-#include "core/product_tables.h"
-#include "files/file_bytes.h"
 #include "payload/crc32.h"
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_encoder.h"
 #include "reference_expanders.h"
 #include "scratch_folder.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

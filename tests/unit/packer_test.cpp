@@ -10,7 +10,7 @@
 #include "packer/row_fit.h"
 #include "packer/row_text.h"
 #include "payload/crc32.h"
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

@@ -36,32 +36,4 @@ TEST(PayloadPath, FontsAreKnownByTheirLastExtensionInAnyCase) {
   EXPECT_FALSE(IsFontFileName("fon"));
 }
 
-TEST(PayloadPath, NameAfterLastBackslash) {
-  EXPECT_STREQ(NameAfterLastBackslash("C:\\TARN\\tarn.ex_"), "tarn.ex_");
-  EXPECT_STREQ(NameAfterLastBackslash("tarn.exe"), "tarn.exe");
-  EXPECT_STREQ(NameAfterLastBackslash("C:\\TARN\\"), "");
-}
-
-TEST(PayloadPath, JoinFitsExactlyOrFailsEmpty) {
-  char out[8];
-  EXPECT_TRUE(JoinPath(out, sizeof out, {"C:\\", "ab", "", "cd"}));
-  EXPECT_STREQ(out, "C:\\abcd");
-  EXPECT_FALSE(JoinPath(out, sizeof out, {"C:\\", "ab", "cde"}));
-  EXPECT_STREQ(out, "");
-}
-
-TEST(PayloadPath, ABackslashIsAppendedOnce) {
-  char directory[9] = "C:\\TARN";
-  EXPECT_TRUE(AppendBackslash(directory, sizeof directory));
-  EXPECT_STREQ(directory, "C:\\TARN\\");
-  EXPECT_TRUE(AppendBackslash(directory, sizeof directory));
-  EXPECT_STREQ(directory, "C:\\TARN\\");
-}
-
-TEST(PayloadPath, ABackslashThatDoesNotFitIsRefused) {
-  char directory[8] = "C:\\TARN";
-  EXPECT_FALSE(AppendBackslash(directory, sizeof directory));
-  EXPECT_STREQ(directory, "C:\\TARN");
-}
-
 } // namespace

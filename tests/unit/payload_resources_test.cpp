@@ -14,8 +14,8 @@
 #include "files/file_bytes.h"
 #include "pe_resources.h"
 #include "payload/crc32.h"
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_format.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

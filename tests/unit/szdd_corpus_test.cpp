@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "corpus.h"
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_format.h"
 #include "scratch_folder.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "payload/szdd_decoder.h"
+#include "szdd/szdd_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "payload/szdd_encoder.h"
-#include "payload/szdd_format.h"
+#include "szdd/szdd_encoder.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // Our images against three expanders: ours, libmspack and msexpand.
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "corpus.h"
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_format.h"
-#include "payload/szdd_matches.h"
-#include "payload/szdd_parse.h"
 #include "scratch_folder.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_format.h"
+#include "szdd/szdd_matches.h"
+#include "szdd/szdd_parse.h"
 
 namespace {
 

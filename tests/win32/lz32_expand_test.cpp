@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "corpus.h"
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

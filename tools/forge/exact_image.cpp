@@ -1,6 +1,6 @@
 #include "forge/exact_image.h"
 
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

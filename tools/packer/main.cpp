@@ -14,7 +14,7 @@
 #include "packer/resource_script.h"
 #include "packer/row_fit.h"
 #include "packer/row_text.h"
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
 namespace {
 

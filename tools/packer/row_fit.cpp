@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "payload/crc32.h"
-#include "payload/szdd_decoder.h"
-#include "payload/szdd_format.h"
+#include "szdd/szdd_decoder.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

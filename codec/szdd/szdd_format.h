@@ -1,7 +1,7 @@
 // The SZDD image, mode A: a 14-byte header and an LZSS stream over a 4096-byte window that
 // starts filled with spaces, the first byte written at position 4080.
-#ifndef TARN_PAYLOAD_SZDD_FORMAT_H
-#define TARN_PAYLOAD_SZDD_FORMAT_H
+#ifndef TARN_SZDD_SZDD_FORMAT_H
+#define TARN_SZDD_SZDD_FORMAT_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // The longest reference that the window offers at every position of a content.
-#ifndef TARN_PAYLOAD_SZDD_MATCHES_H
-#define TARN_PAYLOAD_SZDD_MATCHES_H
+#ifndef TARN_SZDD_SZDD_MATCHES_H
+#define TARN_SZDD_SZDD_MATCHES_H
 
 #include <cstddef>
 #include <vector>
 
-#include "payload/szdd_item.h"
+#include "szdd/szdd_item.h"
 
 // Entry i: the longest reference (at most 18 bytes, at most to the end) that expands to the
 // bytes from i on, the window's initial spaces included; a literal where none of 3 bytes

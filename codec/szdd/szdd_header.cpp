@@ -1,4 +1,4 @@
-#include "payload/szdd_format.h"
+#include "szdd/szdd_format.h"
 
 #include <cstring>
 

@@ -3,11 +3,11 @@
 // Both add a flag byte besides when the item count passes a multiple of eight; when that
 // would overshoot by one, splitting a reference in two (two bytes, one item) in place of the
 // last peel lands on the length.
-#include "payload/szdd_parse.h"
+#include "szdd/szdd_parse.h"
 
 #include <cstdint>
 
-#include "payload/szdd_format.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // One item of a mode A stream: a literal byte or a reference back into the window.
-#ifndef TARN_PAYLOAD_SZDD_ITEM_H
-#define TARN_PAYLOAD_SZDD_ITEM_H
+#ifndef TARN_SZDD_SZDD_ITEM_H
+#define TARN_SZDD_SZDD_ITEM_H
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "payload/szdd_decoder.h"
+#include "szdd/szdd_decoder.h"
 
 #include <cstring>
 
-#include "payload/szdd_format.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

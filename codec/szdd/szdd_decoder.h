@@ -1,7 +1,7 @@
 // Expansion of SZDD images (mode A) from memory. Reads only inside the image and writes only
 // inside the output, whatever the image holds.
-#ifndef TARN_PAYLOAD_SZDD_DECODER_H
-#define TARN_PAYLOAD_SZDD_DECODER_H
+#ifndef TARN_SZDD_SZDD_DECODER_H
+#define TARN_SZDD_SZDD_DECODER_H
 
 #include <cstddef>
 #include <cstdint>

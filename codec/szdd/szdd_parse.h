@@ -1,12 +1,12 @@
 // Choosing the items of a mode A stream: the shortest parse, and a parse lengthened to an
 // exact stream length.
-#ifndef TARN_PAYLOAD_SZDD_PARSE_H
-#define TARN_PAYLOAD_SZDD_PARSE_H
+#ifndef TARN_SZDD_SZDD_PARSE_H
+#define TARN_SZDD_SZDD_PARSE_H
 
 #include <cstddef>
 #include <vector>
 
-#include "payload/szdd_item.h"
+#include "szdd/szdd_item.h"
 
 // The parse of fewest bits (a literal 9, a reference 17) over the longest matches of
 // FindLongestMatches, found backwards from the end.

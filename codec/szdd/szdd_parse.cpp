@@ -1,8 +1,8 @@
-#include "payload/szdd_parse.h"
+#include "szdd/szdd_parse.h"
 
 #include <cstdint>
 
-#include "payload/szdd_format.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 

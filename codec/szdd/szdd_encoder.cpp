@@ -1,8 +1,8 @@
-#include "payload/szdd_encoder.h"
+#include "szdd/szdd_encoder.h"
 
-#include "payload/szdd_format.h"
-#include "payload/szdd_matches.h"
-#include "payload/szdd_parse.h"
+#include "szdd/szdd_format.h"
+#include "szdd/szdd_matches.h"
+#include "szdd/szdd_parse.h"
 
 namespace {
 

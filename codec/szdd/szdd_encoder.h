@@ -1,13 +1,13 @@
 // Making SZDD images (mode A) of a content: the smallest that the parse finds, or one of an
 // exact length, as the payload's stored forms need.
-#ifndef TARN_PAYLOAD_SZDD_ENCODER_H
-#define TARN_PAYLOAD_SZDD_ENCODER_H
+#ifndef TARN_SZDD_SZDD_ENCODER_H
+#define TARN_SZDD_SZDD_ENCODER_H
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "payload/szdd_item.h"
+#include "szdd/szdd_item.h"
 
 // The image of the content expanded by the items, with the header.
 std::vector<uint8_t> WriteSzddImage(const uint8_t* content, size_t length, uint8_t lastNameCharacter,

@@ -1,9 +1,9 @@
-#include "payload/szdd_matches.h"
+#include "szdd/szdd_matches.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "payload/szdd_format.h"
+#include "szdd/szdd_format.h"
 
 namespace {
 
