@@ -16,6 +16,7 @@
 #include "destination/directory_store.h"
 #include "payload/copy_page.h"
 #include "resource_ids.h"
+#include "test_frame.h"
 
 namespace {
 
@@ -56,15 +57,7 @@ protected:
     installState.currentPage = nullptr;
   }
 
-  void TearDown() override {
-    if (installState.mainWindow != nullptr) DestroyWindow(installState.mainWindow);
-    installState.mainWindow = nullptr;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    ReleasePageSequence(installState.pageSequence);
-    if (installState.boldFont != nullptr) DeleteObject(installState.boldFont);
-    installState.boldFont = nullptr;
-  }
+  void TearDown() override { CloseFrame(); }
 
   // The frame as the entry function makes it, then the walk taken straight to the copy page.
   void ShowCopyPage() {
