@@ -4,10 +4,10 @@
 #include <lzexpand.h>
 
 #include "core/bounded_format.h"
+#include "core/confirm_stop.h"
 #include "core/error_page.h"
 #include "destination/directory_store.h"
 #include "destination/directory_tree.h"
-#include "payload/confirm_stop.h"
 #include "payload/file_time_stamp.h"
 #include "payload/payload_path.h"
 #include "payload/progress_bar.h"

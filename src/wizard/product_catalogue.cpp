@@ -9,6 +9,7 @@
 #include "destination/directory_store.h"
 #include "destination/replace_page.h"
 #include "payload/copy_page.h"
+#include "registration/registry_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
 const char DESTINATION_RETRY_TEMPLATE[] = "DESTDIRDLG2";
@@ -22,7 +23,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
     WelcomePageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    CopyPageProc,    DefaultPageProc, DefaultPageProc, FinishPageProc,
+    CopyPageProc,    RegistryPageProc, DefaultPageProc, FinishPageProc,
 };
 
 } // namespace

@@ -80,7 +80,7 @@ protected:
 TEST_F(Copy, InstallsTheElevenFilesStampedAndMovesOnByItself) {
   ASSERT_TRUE(ArriveAtTheFullBar(setup));
   const DWORD full = GetTickCount();
-  ASSERT_TRUE(setup.WaitForPageTitle(REGISTRY_TITLE));
+  ASSERT_TRUE(ArriveAfterTheCopy(setup));
   // A figure, not a check: the page waits half a second after the copy before it moves on.
   std::printf("moved on %lu ms after the bar was seen full\n", static_cast<unsigned long>(GetTickCount() - full));
   setup.Screenshot();
@@ -101,7 +101,7 @@ TEST_F(Copy, AbortAnsweredNoLetsTheCopyFinish) {
   ASSERT_NE(question, nullptr);
   EXPECT_EQ(MessageBoxText(question), STOP_QUESTION);
   AnswerMessageBox(question, IDNO);
-  ASSERT_TRUE(setup.WaitForPageTitle(REGISTRY_TITLE));
+  ASSERT_TRUE(ArriveAfterTheCopy(setup));
   ExpectEveryFileInstalled();
 }
 
@@ -170,7 +170,7 @@ TEST_F(AlteredCopy, WithoutItsChunkAFileIsTakenFromBesideTheProgram) {
   media.RemoveChunk(UNINSTALLER_CHUNK);
   ASSERT_TRUE(PlaceBeside("uninstal.exe", StandIn(*ProductRow("uninstal.exe"))));
   ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
-  ASSERT_TRUE(session->WaitForPageTitle(REGISTRY_TITLE));
+  ASSERT_TRUE(ArriveAfterTheCopy(*session));
   ExpectEveryFileInstalled();
 }
 
@@ -178,7 +178,7 @@ TEST_F(AlteredCopy, WithoutItsChunkACompressedFileBesideTheProgramIsExpanded) {
   media.RemoveChunk(UNINSTALLER_CHUNK);
   ASSERT_TRUE(PlaceBeside("uninstal.ex_", StoredForm(*ProductRow("uninstal.exe"))));
   ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
-  ASSERT_TRUE(session->WaitForPageTitle(REGISTRY_TITLE));
+  ASSERT_TRUE(ArriveAfterTheCopy(*session));
   ExpectEveryFileInstalled();
 }
 

@@ -139,6 +139,15 @@ bool AlteredSetup::Finish() {
   return EndUpdateResourceA(update, !written) && written;
 }
 
+bool ArriveAfterTheCopy(InstallerSession& setup) {
+  std::string title;
+  WaitUntil([&] {
+    title = setup.PageTitle();
+    return !setup.Running() || (!title.empty() && title != COPY_TITLE);
+  });
+  return setup.Running() && !title.empty() && title != COPY_TITLE && title != ERROR_TITLE;
+}
+
 bool ArriveAtTheFullBar(InstallerSession& setup) {
   setup.ClickWhileHeld({setup.ButtonPoint(IDC_NEXT)});
   HWND bar = nullptr;

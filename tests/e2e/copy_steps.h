@@ -68,6 +68,10 @@ private:
   std::map<int, Alteration> alterations;
 };
 
+// True once a page after the copy page shows (not the error page). The registry page moves
+// on by itself, so a check for it alone could look too late.
+bool ArriveAfterTheCopy(InstallerSession& setup);
+
 // From the summary page, Next: waits until the copy page's bar is full, takes its picture
 // with the program held still at that moment, and returns when the program goes on.
 bool ArriveAtTheFullBar(InstallerSession& setup);

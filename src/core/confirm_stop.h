@@ -1,6 +1,6 @@
 // The stop question of long work.
-#ifndef TARN_PAYLOAD_CONFIRM_STOP_H
-#define TARN_PAYLOAD_CONFIRM_STOP_H
+#ifndef TARN_CORE_CONFIRM_STOP_H
+#define TARN_CORE_CONFIRM_STOP_H
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "payload/confirm_stop.h"
+#include "core/confirm_stop.h"
 
 #include "core/navigation.h"
 

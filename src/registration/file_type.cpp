@@ -1,0 +1,81 @@
+#include "registration/file_type.h"
+
+#include "core/path_rules.h"
+#include "registration/delete_key_tree.h"
+#include "registration/key_pair.h"
+#include "registration/registry_values.h"
+
+namespace {
+
+// wsprintfA writes at most this many characters.
+constexpr int FORMAT_CAPACITY = 1024;
+
+// The key's default value, whole; false when it is missing, empty or does not fit.
+bool ReadDefaultText(const char* keyName, char (&text)[PATH_CAPACITY]) {
+  LONG size = sizeof text;
+  return RegQueryValueA(HKEY_CLASSES_ROOT, keyName, text, &size) == ERROR_SUCCESS && text[0] != '\0';
+}
+
+enum Takeover { NOT_REGISTERED, REPLACE, DECLINED };
+
+Takeover AskBeforeTakingOver(const RegistrationState& state, const FileTypeEntry& row, const char* extensionKey) {
+  char identifier[PATH_CAPACITY];
+  char description[PATH_CAPACITY];
+  if (!ReadDefaultText(extensionKey, identifier)) return NOT_REGISTERED;
+  if (!ReadDefaultText(identifier, description) || EqualIgnoringCase(description, row.description)) return REPLACE;
+  char question[FORMAT_CAPACITY];
+  wsprintfA(question, "The file type \"%s\" is already registered as \"%s\"\n\nDo you want to replace this by \"%s\"?",
+            row.extension, description, row.description);
+  return MessageBoxA(state.ownerWindow, question, "Install", MB_YESNO | MB_ICONQUESTION) == IDYES ? REPLACE : DECLINED;
+}
+
+// Creates the key into the slot and writes its default value; the slot stays null when the
+// key cannot be created.
+bool CreateWithValue(HKEY parent, const char* name, const char* value, HKEY& slot) {
+  HKEY key;
+  if (RegCreateKeyA(parent, name, &key) != ERROR_SUCCESS) return false;
+  slot = key;
+  return SetDefaultText(key, value) == ERROR_SUCCESS;
+}
+
+// The extension's key, the type's key with its description, icon, verb and command, each only
+// when the one before was written; what was written stays when the chain breaks off.
+bool WriteChain(KeyPair& keys, const FileTypeEntry& row, const char* extensionKey, const char* identifier,
+                const char* directory) {
+  char path[PATH_CAPACITY];
+  char icon[FORMAT_CAPACITY];
+  char command[FORMAT_CAPACITY];
+  if (!JoinPath(path, sizeof path, {directory, row.iconFile})) return false;
+  wsprintfA(icon, "%s,-%d", path, row.iconResource);
+  if (!JoinPath(path, sizeof path, {directory, row.program})) return false;
+  wsprintfA(command, "%s \"%%1\"", path);
+  if (!CreateWithValue(HKEY_CLASSES_ROOT, extensionKey, identifier, keys.first)) return false;
+  keys.CloseFirst();
+  if (!CreateWithValue(HKEY_CLASSES_ROOT, identifier, row.description, keys.first) ||
+      !CreateWithValue(keys.first, "DefaultIcon", icon, keys.second))
+    return false;
+  keys.CloseSecond();
+  if (!CreateWithValue(keys.first, "Shell\\Open", "&Open", keys.second)) return false;
+  keys.CloseFirst();
+  keys.first = keys.second;
+  keys.second = nullptr;
+  return CreateWithValue(keys.first, "command", command, keys.second);
+}
+
+} // namespace
+
+int RegisterFileType(RegistrationState& state, const FileTypeEntry& row, const char* directory) {
+  char extensionKey[PATH_CAPACITY];
+  char identifier[PATH_CAPACITY];
+  if (!JoinPath(extensionKey, sizeof extensionKey, {".", row.extension}) ||
+      !JoinPath(identifier, sizeof identifier, {row.extension, "file"}))
+    return 0;
+  const Takeover takeover = AskBeforeTakingOver(state, row, extensionKey);
+  if (takeover == DECLINED) return 0;
+  // Another identifier that the extension named before stays where it is.
+  if (takeover == REPLACE) DeleteKeyTree(HKEY_CLASSES_ROOT, identifier);
+  KeyPair keys{nullptr, nullptr};
+  const bool written = WriteChain(keys, row, extensionKey, identifier, directory);
+  keys.CloseBoth();
+  return written ? 1 : 0;
+}

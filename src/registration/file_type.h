@@ -1,0 +1,13 @@
+// A document type that opens with the installed program and shows its icon.
+#ifndef TARN_REGISTRATION_FILE_TYPE_H
+#define TARN_REGISTRATION_FILE_TYPE_H
+
+#include "core/catalogue_rows.h"
+#include "registration/registration_state.h"
+
+// Writes the association below the directory (with its trailing backslash). Asks the user
+// first when the extension belongs to a type with another description. 1 when all of it was
+// written; 0 when the user declined or a key or value could not be written. Never an error code.
+int RegisterFileType(RegistrationState& state, const FileTypeEntry& row, const char* directory);
+
+#endif

@@ -1,0 +1,15 @@
+// The product's own uninstall entry and product number, and the application path of a
+// program in the shared-files directory.
+#ifndef TARN_REGISTRATION_PRODUCT_REGISTRATION_H
+#define TARN_REGISTRATION_PRODUCT_REGISTRATION_H
+
+#include "registration/registration_state.h"
+
+// Written when the registry page is left; failures are not reported.
+void RegisterProduct();
+
+// 1 when the entry was written; 0 for a name with a backslash (nothing written, no error)
+// or with error code 12 when its key cannot be created.
+int RegisterAppPath(RegistrationState& state, const char* fileName);
+
+#endif
