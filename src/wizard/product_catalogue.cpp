@@ -9,6 +9,7 @@
 #include "destination/directory_store.h"
 #include "destination/replace_page.h"
 #include "payload/copy_page.h"
+#include "progman/icons_page.h"
 #include "registration/registry_page.h"
 
 const char DESTINATION_TEMPLATE[] = "DESTDIRDLG1";
@@ -23,7 +24,7 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
     WelcomePageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    CopyPageProc,    RegistryPageProc, DefaultPageProc, FinishPageProc,
+    CopyPageProc,    RegistryPageProc, IconsPageProc,   FinishPageProc,
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // thread, which must then keep pumping messages for the server to answer.
 // Exit code: 0 after the quit event, 1 when the server cannot be started.
 #include <windows.h>
+#include <objbase.h>
 
 #include "progman_host_names.h"
 
@@ -35,6 +36,8 @@ void PumpUntilSet(HANDLE quit) {
 } // namespace
 
 int main() {
+  // The server makes the group's shortcuts through COM, as in a shell's own thread.
+  if (FAILED(CoInitialize(nullptr))) return 1;
   const ShellDdeInitFunction shellDdeInit = FindShellDdeInit();
   if (shellDdeInit == nullptr || !shellDdeInit(TRUE)) return 1;
   HANDLE quit = CreateEventA(nullptr, TRUE, FALSE, PROGMAN_HOST_QUIT_EVENT);
@@ -45,5 +48,6 @@ int main() {
   shellDdeInit(FALSE);
   CloseHandle(ready);
   CloseHandle(quit);
+  CoUninitialize();
   return 0;
 }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "copier_fixture.h"
 #include "copy_hooks.h"
@@ -16,31 +15,14 @@
 #include "destination/directory_store.h"
 #include "payload/copy_page.h"
 #include "resource_ids.h"
-#include "test_frame.h"
+#include "wizard_frame.h"
 
 namespace {
 
 constexpr int COPY_POSITION = 5;
 constexpr int REGISTRY_POSITION = 6;
-constexpr DWORD BOUND_MS = 20000;
 
 const std::string ROOT = "C:\\copy-page-tests";
-
-// Runs the frame's messages as its loop would, until the condition holds or the bound passes.
-bool PumpUntil(const std::function<bool()>& condition) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > BOUND_MS) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (IsDialogMessageA(installState.mainWindow, &message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
-  return true;
-}
 
 std::string ExitCaption() { return ControlText(installState.mainWindow, IDC_EXIT); }
 
@@ -51,13 +33,10 @@ protected:
   void SetUp() override {
     CreateDirectoryA(ROOT.c_str(), nullptr);
     CreateDirectoryA(destination.c_str(), nullptr);
-    installState.pageSequence = PageSequence{};
-    installState.errorCode = 0;
-    installState.stopRequested = 0;
-    installState.currentPage = nullptr;
+    ResetWizardState();
   }
 
-  void TearDown() override { CloseFrame(); }
+  void TearDown() override { CloseWizardFrame(); }
 
   // The frame as the entry function makes it, then the walk taken straight to the copy page.
   void ShowCopyPage() {

@@ -1,0 +1,95 @@
+#include "progman/progman_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string EXE_ITEM = "[AddItem(\"C:\\Program Files\\TARN\\tarn.exe\",\"TARN\")]";
+const std::string HLP_ITEM = "[AddItem(\"C:\\Program Files\\TARN\\tarn.hlp\",\"TARN help\")]";
+
+struct Commands {
+  GroupItem items[3] = {
+      {COMPONENT_PROGRAM, "tarn.exe", "TARN", 1, 0, 1},
+      {COMPONENT_PROGRAM, "tarn.hlp", "TARN help", 1, 0, 1},
+      {COMPONENT_END, nullptr, "TARN", 0, 0, 0},
+  };
+  CommandInput input{"TARN", "C:\\Program Files\\TARN", items, nullptr, false, false};
+
+  std::string Build(size_t capacity = COMMANDS_CAPACITY) {
+    std::vector<char> out(capacity, 'x');
+    built = BuildCommands(out.data(), out.size(), input);
+    return out.data();
+  }
+  bool built = false;
+};
+
+TEST(BuildCommands, NewGroupGetsCreateGroupAndOneAddItemPerRow) {
+  Commands commands;
+  EXPECT_EQ(commands.Build(), "[CreateGroup(\"TARN\")]" + EXE_ITEM + HLP_ITEM);
+  EXPECT_TRUE(commands.built);
+}
+
+TEST(BuildCommands, ExistingGroupIsShownAndPresentItemsReplaced) {
+  Commands commands;
+  commands.input.groupExists = true;
+  commands.items[0].alreadyPresent = 1;
+  commands.items[1].alreadyPresent = 1;
+  EXPECT_EQ(commands.Build(), "[CreateGroup(\"TARN\")][ShowGroup(TARN,1)][DeleteItem(TARN)]" + EXE_ITEM +
+                                  "[DeleteItem(TARN help)]" + HLP_ITEM);
+}
+
+TEST(BuildCommands, HelpItemOpensCompiledHelpOnlyWhenAsked) {
+  Commands commands;
+  commands.input.helpAsChm = true;
+  commands.items[1].caption = "tarn HELP";
+  EXPECT_EQ(commands.Build(), "[CreateGroup(\"TARN\")]" + EXE_ITEM +
+                                  "[AddItem(\"C:\\Program Files\\TARN\\tarn.chm\",\"tarn HELP\")]");
+  // Only the help caption switches its file.
+  commands.items[1].caption = "TARN manual";
+  EXPECT_NE(commands.Build().find("tarn.hlp\",\"TARN manual"), std::string::npos);
+}
+
+TEST(BuildCommands, DestinationPrefixTakesOneBackslashAndOnlyForInstalledFiles) {
+  Commands commands;
+  commands.input.destination = "D:\\";
+  commands.items[1].fileIsInstalled = 0;
+  EXPECT_EQ(commands.Build(),
+            "[CreateGroup(\"TARN\")][AddItem(\"D:\\tarn.exe\",\"TARN\")][AddItem(\"tarn.hlp\",\"TARN help\")]");
+  commands.input.destination = "";
+  commands.items[1].fileIsInstalled = 1;
+  EXPECT_EQ(commands.Build(),
+            "[CreateGroup(\"TARN\")][AddItem(\"tarn.exe\",\"TARN\")][AddItem(\"tarn.hlp\",\"TARN help\")]");
+}
+
+TEST(BuildCommands, UnselectedRowsAreLeftOutAndSelectedDeletionsComeFirst) {
+  Commands commands;
+  GroupItemDeletion deletions[] = {
+      {COMPONENT_PROGRAM, "Old TARN", 1},
+      {COMPONENT_PROGRAM, "Kept", 0},
+      {COMPONENT_END, nullptr, 0},
+  };
+  commands.input.deletions = deletions;
+  commands.items[0].selected = 0;
+  commands.items[0].alreadyPresent = 1;
+  EXPECT_EQ(commands.Build(), "[CreateGroup(\"TARN\")][DeleteItem(Old TARN)]" + HLP_ITEM);
+}
+
+TEST(BuildCommands, StringThatDoesNotFitIsNotBuiltAtAll) {
+  Commands commands;
+  const std::string whole = commands.Build();
+  // Exactly fitting with its terminator, then one byte short.
+  EXPECT_EQ(commands.Build(whole.size() + 1), whole);
+  EXPECT_TRUE(commands.built);
+  EXPECT_EQ(commands.Build(whole.size()), "");
+  EXPECT_FALSE(commands.built);
+  // A caption that alone fills the whole block.
+  const std::string huge(COMMANDS_CAPACITY, 'c');
+  commands.items[0].caption = huge.c_str();
+  EXPECT_EQ(commands.Build(), "");
+  EXPECT_FALSE(commands.built);
+}
+
+} // namespace
