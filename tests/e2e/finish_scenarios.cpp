@@ -130,7 +130,7 @@ TEST(Finish, AReaderSetupThatCannotStartIsReportedAndAnEarlierDesktopFileStays) 
   setup.Click(IDC_EXIT);
   HWND box = setup.WaitForMessageBox("Error");
   ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(AddToAlbumAsShown(box, "Error"));
+  EXPECT_TRUE(AddToAlbum(box, "Error"));
   EXPECT_EQ(MessageBoxText(box), LAUNCH_FAILURE);
   AnswerMessageBox(box, IDOK);
   ASSERT_TRUE(setup.WaitForExit());
