@@ -24,13 +24,6 @@ bool OpenWizardFrame() {
   return CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, 0) != nullptr;
 }
 
-bool OpenWizardFrame() {
-  ResetWizardState();
-  installState.instance = GetModuleHandleA(nullptr);
-  installState.startReaderOnFinish = 0;
-  return CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, 0) != nullptr;
-}
-
 bool PumpUntil(const std::function<bool()>& condition) {
   const DWORD start = GetTickCount();
   while (!condition()) {
