@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "designs.h"
 #include "dialog_template.h"
 #include "resource_file.h"
 #include "resource_ids.h"
@@ -287,24 +288,61 @@ TEST_F(ResourceScript, MessagesTakeAtMostOneTextArgument) {
       << launch;
 }
 
-TEST_F(ResourceScript, PanelBitmapIsSixteenColoursWithATealRim) {
+// The palette indices of a run-length coded 4-bit bitmap, rows top-down; empty when the codes
+// are malformed or do not cover the picture exactly.
+std::vector<std::vector<uint8_t>> DecodeRle4(ByteReader& codes, uint32_t width, uint32_t height) {
+  std::vector<std::vector<uint8_t>> rows(height);
+  uint32_t row = 0;
+  auto put = [&](uint8_t pair, uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i) rows[height - 1 - row].push_back(i % 2 == 0 ? pair >> 4 : pair & 0xF);
+  };
+  for (;;) {
+    const uint8_t count = codes.Byte(), code = codes.Byte();
+    if (codes.Failed() || row >= height) return {};
+    if (count != 0) {
+      put(code, count);
+    } else if (code == 0 || code == 1) {  // end of the row; end of the bitmap
+      if (rows[height - 1 - row].size() != width) return {};
+      if (code == 1) return row == height - 1 ? rows : std::vector<std::vector<uint8_t>>{};
+      ++row;
+    } else if (code == 2) {
+      return {};  // a skip would leave pixels undefined
+    } else {
+      // Pixels as they are, two a byte, padded to a 16-bit word.
+      const uint32_t storedBytes = (code + 3) / 4 * 2u;
+      for (uint32_t i = 0; i < storedBytes; ++i) {
+        const uint8_t pair = codes.Byte();
+        put(pair, code > 2 * i ? std::min(code - 2 * i, 2u) : 0);
+      }
+    }
+  }
+}
+
+TEST_F(ResourceScript, PanelBitmapIsTheDrawnPanelWithATealRim) {
   const std::vector<uint8_t>& bitmap = Data(RT_BITMAP, IDB_PANEL);
   ByteReader header(bitmap);
   ASSERT_EQ(header.Dword(), 40u);
   const uint32_t width = header.Dword(), height = header.Dword();
   header.Skip(2);
   const uint16_t bits = header.Word();
+  const uint32_t compression = header.Dword();
+  const uint32_t codeBytes = header.Dword();
+  header.Skip(4 * 4 + 16 * 4);
   EXPECT_EQ(width, 95u);
   EXPECT_EQ(height, 174u);
   ASSERT_EQ(bits, 4);
-  ASSERT_EQ(bitmap.size(), 40u + 16 * 4 + 48 * 174);
+  ASSERT_EQ(compression, 2u) << "BI_RLE4";
+  ASSERT_EQ(bitmap.size(), 40u + 16 * 4 + codeBytes);
+
+  const std::vector<std::vector<uint8_t>> pixels = DecodeRle4(header, width, height);
+  ASSERT_EQ(pixels.size(), height);
+  const IndexedImage drawn = DrawPanel();
+  for (uint32_t y = 0; y < height; ++y)
+    for (uint32_t x = 0; x < width; ++x) ASSERT_EQ(pixels[y][x], drawn.At(x, y)) << x << ", " << y;
 
   // The frame fills the panel with RGB 0, 128, 128 around the bitmap: its rim must match.
-  const size_t pixels = 40 + 16 * 4;
   auto colourAt = [&](uint32_t x, uint32_t y) {
-    const uint8_t pair = bitmap[pixels + y * 48 + x / 2];
-    const uint8_t index = (x % 2 == 0) ? pair >> 4 : pair & 0xF;
-    const uint8_t* quad = &bitmap[40 + index * 4];
+    const uint8_t* quad = &bitmap[40 + pixels[y][x] * 4];
     return (quad[2] << 16) | (quad[1] << 8) | quad[0];
   };
   const int teal = 0x008080;

@@ -7,7 +7,8 @@
 
 #include "indexed_image.h"
 
-// A bitmap file; transparency is ignored.
+// A bitmap file, run-length coded (BI_RLE4): the panel is mostly flat colour and two-colour
+// dither, which this stores in a fraction of the plain size. Transparency is ignored.
 std::vector<uint8_t> EncodeBitmapFile(const IndexedImage& image);
 
 // An icon file holding this one image, its transparent pixels cleared in the colour
