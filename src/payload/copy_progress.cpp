@@ -10,6 +10,31 @@ void Credit(CopyProgress& progress, uint32_t count) {
   progress.doneBytes += count > totalLacks ? totalLacks : count;
 }
 
+// width * done / total, truncated, for done <= total, without a 64-bit division, which the
+// i386 build would take from the compiler's library: a long multiplication, one bit of width
+// at a time, that keeps the quotient and the remainder (below total) of the product so far.
+uint32_t ScaledWidth(uint32_t width, uint32_t done, uint32_t total) {
+  uint32_t quotient = 0, remainder = 0;
+  for (int bit = 31; bit >= 0; --bit) {
+    // Differences against total, as the sums could leave 32 bits; wrapping gives them right.
+    quotient <<= 1;
+    if (remainder >= total - remainder) {
+      remainder = remainder + remainder - total;
+      ++quotient;
+    } else {
+      remainder += remainder;
+    }
+    if ((width >> bit & 1) == 0) continue;
+    if (done >= total - remainder) {
+      remainder = remainder + done - total;
+      ++quotient;
+    } else {
+      remainder += done;
+    }
+  }
+  return quotient;
+}
+
 } // namespace
 
 void AddRowToTotal(CopyProgress& progress, uint32_t size) { progress.totalBytes += size; }
@@ -34,6 +59,6 @@ int32_t ProgressFillRight(int32_t left, int32_t right, uint32_t done, uint32_t t
   const int32_t start = left + PROGRESS_FILL_INSET;
   if (total == 0 || right <= start) return start;
   if (done > total) done = total;
-  const uint64_t width = static_cast<uint64_t>(static_cast<int64_t>(right) - start);
-  return static_cast<int32_t>(start + static_cast<int64_t>(width * done / total));
+  const uint32_t width = static_cast<uint32_t>(static_cast<int64_t>(right) - start);
+  return static_cast<int32_t>(start + static_cast<int64_t>(ScaledWidth(width, done, total)));
 }

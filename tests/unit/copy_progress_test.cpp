@@ -134,6 +134,21 @@ TEST(ProgressFill, LargeByteCountsDoNotOverflowTheProduct) {
   EXPECT_EQ(ProgressFillRight(0, 262, 4000000000u, 4000000000u), 262);
   EXPECT_EQ(ProgressFillRight(0, 262, 2000000000u, 4000000000u), 132);
   EXPECT_EQ(ProgressFillRight(-5, 0x7FFFFFFF, 0xFFFFFFFFu, 0xFFFFFFFFu), 0x7FFFFFFF);
+  EXPECT_EQ(ProgressFillRight(0, 262, 3000000000u, 4000000000u), 197);
+}
+
+TEST(ProgressFill, IsTheTruncatedQuotientForWideBarsAndLargeTotals) {
+  const int32_t rights[] = {3, 7, 262, 1000, 65537, 0x7FFFFFFF};
+  const uint32_t totals[] = {1, 3, 1000, 0x7FFFFFFFu, 0x80000001u, 0xFFFFFFFEu, 0xFFFFFFFFu};
+  for (int32_t right : rights) {
+    for (uint32_t total : totals) {
+      for (uint32_t done : {0u, 1u, total / 3, total / 2, total - 1, total}) {
+        const int64_t width = static_cast<int64_t>(right) - 2;
+        const int64_t expected = 2 + static_cast<int64_t>(static_cast<uint64_t>(width) * done / total);
+        EXPECT_EQ(ProgressFillRight(0, right, done, total), expected) << right << " " << done << "/" << total;
+      }
+    }
+  }
 }
 
 } // namespace
