@@ -10,6 +10,7 @@
 #   TARN_WINE_TEMPLATE  the template prefix (default: wine-template in the program's build tree)
 #   TARN_WINE_DISPLAY   an X display to show the program on, instead of a virtual one
 #   TARN_WINE_KEEP      when set, the scratch folder (prefix, logs) is kept and its path printed
+#   TARN_WAIT_SCALE     stretches every bound on waiting, here and in the driver (a whole number)
 set -uo pipefail
 harness=$(cd "$(dirname "$0")" && pwd)
 . "$harness/wine-env.sh"
@@ -24,9 +25,9 @@ build_tree_of() {
   [ -f "$dir/CMakeCache.txt" ] && echo "$dir"
 }
 
-# Polls every 20 ms until the command succeeds; gives up after 20 s.
+# Polls every 20 ms until the command succeeds; gives up after 20 s (times the scale).
 wait_until() {
-  local tries=1000
+  local tries=$((1000 * ${TARN_WAIT_SCALE:-1}))
   until "$@"; do
     tries=$((tries - 1))
     [ $tries -gt 0 ] || return 1
