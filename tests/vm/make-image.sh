@@ -35,7 +35,8 @@ host_mirror() {
       for (i = 2; i < NF; i++) if ($i ~ /:\/\//) { if ($(i + 1) == "bookworm") print $i; break }
     }'
 }
-mirror=$(host_mirror | head -n 1)
+# Either file may be missing.
+mirror=$(host_mirror 2>/dev/null | head -n 1 || true)
 [ -n "$mirror" ] || { echo "make-image: no bookworm source in this machine's apt sources" >&2; exit 1; }
 
 fetch_root() {
