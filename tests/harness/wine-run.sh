@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs one Windows program under 64-bit Wine (CTest's emulator for the Windows trees): in a
-# fresh copy of the template prefix, on a virtual display of its own, with Wine's output in
-# files. Exits with the program's exit code; always ends the wineserver and the display and
-# removes the copy, however the program ends.
+# Runs one Windows program under Wine (CTest's emulator for the Windows trees; 32-bit Wine when
+# TARN_WINEARCH=win32): in a fresh copy of the template prefix, on a virtual display of its own,
+# with Wine's output in files. Exits with the program's exit code; always ends the wineserver
+# and the display and removes the copy, however the program ends.
 #   wine-run.sh PROGRAM [ARGUMENTS...]
 # Options, from the environment:
 #   TARN_WINE_VERSION   the Windows version Wine reports to setup.exe (win31, win95, ... win10)
