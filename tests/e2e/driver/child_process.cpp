@@ -41,7 +41,7 @@ bool ChildProcess::Start(const std::string& executable, const std::string& argum
 bool ChildProcess::Running() const { return process != nullptr && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
 
 bool ChildProcess::WaitForExit(unsigned boundMs) {
-  return process != nullptr && WaitForSingleObject(process, boundMs) == WAIT_OBJECT_0;
+  return process != nullptr && WaitForSingleObject(process, ScaledBound(boundMs)) == WAIT_OBJECT_0;
 }
 
 DWORD ChildProcess::ExitCode() const {
