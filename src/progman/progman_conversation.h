@@ -10,7 +10,8 @@
 #include "core/catalogue.h"
 #include "progman/progman_commands.h"
 
-// Timers on the client window: the reply time-out, and the pause before moving on (timer 1)
+// Timers on the client window: the reply time-out, beside the move-on pause's own timer
+// (core/move_on_pause.h).
 constexpr UINT_PTR REPLY_TIMER = 2;
 constexpr UINT MOVE_ON_DELAY_MS = 500;
 constexpr UINT REPLY_TIMEOUT_MS = 10000;

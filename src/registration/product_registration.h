@@ -9,7 +9,7 @@
 void RegisterProduct();
 
 // 1 when the entry was written; 0 for a name with a backslash (nothing written, no error)
-// or with error code 12 when its key cannot be created.
+// or with ERROR_CANNOT_CREATE_REGISTRY_ENTRY when its key cannot be created.
 int RegisterAppPath(RegistrationState& state, const char* fileName);
 
 #endif
