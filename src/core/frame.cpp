@@ -3,6 +3,7 @@
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "core/painted_controls.h"
+#include "core/reader_setup.h"
 #include "core/start_wizard.h"
 #include "resource_ids.h"
 
@@ -105,5 +106,3 @@ int RunInstaller(HINSTANCE instance) {
   ReleasePageSequence(installState.pageSequence);
   return 0;
 }
-
-void LaunchReaderSetup() { PostQuitMessage(0); }

@@ -7,6 +7,5 @@
 // The entry function: creates the frame, runs the message loop, returns the exit code.
 int RunInstaller(HINSTANCE instance);
 INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);
-void LaunchReaderSetup();
 
 #endif

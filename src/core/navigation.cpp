@@ -1,5 +1,6 @@
 #include "core/navigation.h"
 
+#include "core/finishing.h"
 #include "core/install_state.h"
 #include "resource_ids.h"
 
@@ -55,6 +56,7 @@ void GoToPosition(int position) {
   const Catalogue& catalogue = installState.catalogue;
   const int page = PageAtPosition(installState.pageSequence, position);
   if (page == END_OF_SEQUENCE) return;
+  if (page == catalogue.pageCount - 1) FinishInstallation(installState.errorCode);
   if (installState.currentPage != nullptr) DestroyWindow(installState.currentPage);
   installState.currentPage = nullptr;
   CreatePage(catalogue.pageTemplates[page], catalogue.pageProcedures[page]);

@@ -1,6 +1,7 @@
 #include "core/product_tables.h"
 
 const char PRODUCT_NUMBER[] = "KQZV 470 385/6  R12D";
+const char PRODUCT_IDENTITY[] = "KQZV 470 385/6 R12D";
 const char PRODUCT_KEY[] = "SOFTWARE\\Veltrum\\TARN\\CurrentVersion";
 const char PRODUCT_NAME[] = "TARN 12.3";
 const char MAKER_KEY[] = "SOFTWARE\\Veltrum";

@@ -13,6 +13,8 @@ constexpr int32_t PRODUCT_STAMP_YEAR = 10;
 constexpr int32_t PRODUCT_VERSION = 0x1203;
 
 extern const char PRODUCT_NUMBER[];
+// Shown on the welcome page; one blank before the revision, unlike the product number.
+extern const char PRODUCT_IDENTITY[];
 extern const char PRODUCT_KEY[];
 extern const char PRODUCT_NAME[];
 extern const char MAKER_KEY[];

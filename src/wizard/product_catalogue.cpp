@@ -1,8 +1,10 @@
 #include "core/catalogue.h"
 
+#include "core/finish_page.h"
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "core/product_tables.h"
+#include "core/welcome_page.h"
 #include "destination/destination_page.h"
 #include "destination/directory_store.h"
 #include "destination/replace_page.h"
@@ -21,8 +23,8 @@ const char* pageTemplates[PRODUCT_PAGE_COUNT] = {
 };
 
 DLGPROC pageProcedures[PRODUCT_PAGE_COUNT] = {
-    DefaultPageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
-    CopyPageProc,    RegistryPageProc, IconsPageProc,   DefaultPageProc,
+    WelcomePageProc, DefaultPageProc, DestinationPageProc, ReplacePageProc, DefaultPageProc,
+    CopyPageProc,    RegistryPageProc, IconsPageProc,   FinishPageProc,
 };
 
 } // namespace

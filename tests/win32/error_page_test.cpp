@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/error_page.h"
-#include "core/frame.h"
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "resource_ids.h"
+#include "test_frame.h"
 
 namespace {
 
@@ -56,26 +56,12 @@ bool LooksDefault(int id) { return (GetWindowLongA(FrameButton(id), GWL_STYLE) &
 class ErrorPageTest : public testing::Test {
 protected:
   void SetUp() override {
-    installState.instance = GetModuleHandleA(nullptr);
-    installState.currentPage = nullptr;
-    installState.stopRequested = 0;
-    installState.startReaderOnFinish = 0;
-    installState.errorCode = 0;
-    installState.pageSequence = PageSequence{};
-    ASSERT_NE(nullptr, CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, 0));
+    ASSERT_TRUE(OpenFrame());
     ASSERT_NE(nullptr, installState.currentPage);
     welcomePage = installState.currentPage;
   }
 
-  void TearDown() override {
-    if (installState.mainWindow != nullptr) DestroyWindow(installState.mainWindow);
-    installState.mainWindow = nullptr;
-    MSG message; // the frame's WM_QUIT among them
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    ReleasePageSequence(installState.pageSequence);
-    if (installState.boldFont != nullptr) DeleteObject(installState.boldFont);
-    installState.boldFont = nullptr;
-  }
+  void TearDown() override { CloseFrame(); }
 
   static std::string Message() { return TextOf(GetDlgItem(installState.currentPage, IDC_ERROR_MESSAGE)); }
 

@@ -2,6 +2,7 @@
 // (every Windows from 95 on has them). This is its entry point.
 #include <windows.h>
 
+#include "core/finishing.h"
 #include "core/frame.h"
 
 extern "C" {
@@ -23,5 +24,6 @@ void RunStaticConstructors() {
 
 extern "C" void WinMainCRTStartup() {
   RunStaticConstructors();
+  BuildDesktopSettings();
   ExitProcess(static_cast<UINT>(RunInstaller(GetModuleHandleA(nullptr))));
 }

@@ -20,14 +20,15 @@ ChildProcess::~ChildProcess() {
   CloseHandle(process);
 }
 
-bool ChildProcess::Start(const std::string& executable, const std::string& arguments) {
+bool ChildProcess::Start(const std::string& executable, const std::string& arguments,
+                         const std::string& currentDirectory) {
   const std::string line = "\"" + executable + "\"" + (arguments.empty() ? "" : " " + arguments);
   std::vector<char> commandLine(line.begin(), line.end());
   commandLine.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  const std::string folder = FolderOf(executable);
+  const std::string folder = currentDirectory.empty() ? FolderOf(executable) : currentDirectory;
   if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &started))
     return false;

@@ -15,8 +15,9 @@ public:
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  // Starts the program in its own folder, as a double click would.
-  bool Start(const std::string& executable, const std::string& arguments = "");
+  // Starts the program in its own folder, as a double click would, or in the given one.
+  bool Start(const std::string& executable, const std::string& arguments = "",
+             const std::string& currentDirectory = "");
   DWORD Id() const { return id; }
   bool Running() const;
   bool WaitForExit(unsigned boundMs = DEFAULT_WAIT_BOUND_MS);

@@ -38,9 +38,9 @@ bool FindCloseBox(HWND window, POINT& closeBox) {
 
 InstallerSession::InstallerSession() : InstallerSession(WindowsPathFromEnvironment(SETUP_EXECUTABLE_VARIABLE)) {}
 
-InstallerSession::InstallerSession(const std::string& setupPath) {
+InstallerSession::InstallerSession(const std::string& setupPath, const std::string& currentDirectory) {
   ParkPointer();
-  if (!process.Start(setupPath)) return;
+  if (!process.Start(setupPath, "", currentDirectory)) return;
   HWND found = nullptr;
   WaitUntil([&] {
     found = FindTopLevelDialog(process.Id(), FRAME_CAPTION);

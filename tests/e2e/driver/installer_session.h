@@ -17,8 +17,9 @@ class InstallerSession {
 public:
   // Starts setup.exe (TARN_SETUP_EXE) and waits for its frame; see Started().
   InstallerSession();
-  // The same with another copy of the program, by its Windows path.
-  explicit InstallerSession(const std::string& setupPath);
+  // The same with another copy of the program, by its Windows path, in its own folder or in
+  // the given current directory.
+  explicit InstallerSession(const std::string& setupPath, const std::string& currentDirectory = "");
 
   bool Started() const { return frame != nullptr; }
   HWND Frame() const { return frame; }
