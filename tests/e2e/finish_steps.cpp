@@ -25,16 +25,24 @@ constexpr char ICONS_TITLE[] = "Installing icons";
 constexpr char SESSION_MANAGER[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 constexpr char PENDING_VALUE[] = "PendingFileRenameOperations";
 
+// The text kept with a window of another program, read without asking the program, which may
+// be held still (the title statics have no text but that).
+std::string StoredCaption(HWND window) {
+  char text[256];
+  const int length = GetWindowTextA(window, text, sizeof text);
+  return std::string(text, length > 0 ? length : 0);
+}
+
 // Pictures each page as it shows, the program held still meanwhile so that none can move on
 // in between, until the finish page or the error page; the finish page once it has painted.
 bool PictureWorkPagesUntilFinish(InstallerSession& setup) {
-  std::set<std::string> pictured;
+  std::set<std::string> pictured{COPY_TITLE}; // with its full bar already
   std::string title;
   const bool arrived = WaitUntil([&] {
     HeldStill held(setup.ProcessId());
     if (!held.Holding()) return true;
     HWND page = FindVisibleChildDialog(setup.Frame());
-    title = page == nullptr ? "" : WindowText(GetDlgItem(page, IDC_PAGE_TITLE));
+    title = page == nullptr ? "" : StoredCaption(GetDlgItem(page, IDC_PAGE_TITLE));
     if (title == FINISH_TITLE || title == ERROR_TITLE) return true;
     if (!title.empty() && pictured.insert(title).second) AddToAlbumAsShown(setup.Frame(), title);
     return false;
@@ -42,6 +50,7 @@ bool PictureWorkPagesUntilFinish(InstallerSession& setup) {
   // Each work page stays for its pause; one passed unseen only on a machine far too busy.
   for (const char* page : {REGISTRY_TITLE, ICONS_TITLE})
     if (pictured.count(page) == 0) std::printf("the page \"%s\" passed before it could be pictured\n", page);
+  if (title != FINISH_TITLE) std::printf("the walk ended on the page \"%s\"\n", title.c_str());
   return arrived && title == FINISH_TITLE && setup.Screenshot();
 }
 

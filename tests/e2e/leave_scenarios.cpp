@@ -13,25 +13,6 @@
 
 namespace {
 
-enum class WayOut { ExitButton, CloseBox, AltF4 };
-
-const char* NameOf(WayOut way) {
-  switch (way) {
-    case WayOut::ExitButton: return "ExitButton";
-    case WayOut::CloseBox: return "CloseBox";
-    case WayOut::AltF4: return "AltF4";
-  }
-  return "";
-}
-
-void Leave(InstallerSession& setup, WayOut way) {
-  switch (way) {
-    case WayOut::ExitButton: setup.Click(IDC_EXIT); break;
-    case WayOut::CloseBox: setup.ClickCloseBox(); break;
-    case WayOut::AltF4: setup.PressKey(VK_F4, VK_MENU); break;
-  }
-}
-
 // The files in the default destination folder, which the destination step may have made.
 int FilesInDestination() {
   char programFiles[MAX_PATH];
@@ -52,7 +33,6 @@ struct Page {
   const char* name;
 };
 
-void PrintTo(WayOut way, std::ostream* out) { *out << NameOf(way); }
 void PrintTo(const Page& page, std::ostream* out) { *out << page.name; }
 
 class LeaveBeforeCopying : public testing::TestWithParam<std::tuple<WayOut, Page>> {};

@@ -16,3 +16,22 @@ bool WalkTo(InstallerSession& setup, const std::string& title) {
     if (next == std::size(walk) || !ClickAndArriveAt(setup, IDC_NEXT, walk[next])) return false;
   return true;
 }
+
+const char* NameOf(WayOut way) {
+  switch (way) {
+    case WayOut::ExitButton: return "ExitButton";
+    case WayOut::CloseBox: return "CloseBox";
+    case WayOut::AltF4: return "AltF4";
+  }
+  return "";
+}
+
+void PrintTo(WayOut way, std::ostream* out) { *out << NameOf(way); }
+
+void Leave(InstallerSession& setup, WayOut way) {
+  switch (way) {
+    case WayOut::ExitButton: setup.Click(IDC_EXIT); break;
+    case WayOut::CloseBox: setup.ClickCloseBox(); break;
+    case WayOut::AltF4: setup.PressKey(VK_F4, VK_MENU); break;
+  }
+}

@@ -2,6 +2,7 @@
 #ifndef TARN_E2E_WIZARD_STEPS_H
 #define TARN_E2E_WIZARD_STEPS_H
 
+#include <ostream>
 #include <string>
 
 #include "installer_session.h"
@@ -17,5 +18,12 @@ bool ClickAndArriveAt(InstallerSession& setup, int buttonId, const std::string& 
 // From the start of the program, Next until the page with this title (welcome, destination
 // or summary); takes a picture of every page on the way.
 bool WalkTo(InstallerSession& setup, const std::string& title);
+
+// The ways a person ends the program from a page: its Exit button (whatever its caption), the
+// close box, Alt+F4.
+enum class WayOut { ExitButton, CloseBox, AltF4 };
+const char* NameOf(WayOut way);
+void PrintTo(WayOut way, std::ostream* out);
+void Leave(InstallerSession& setup, WayOut way);
 
 #endif

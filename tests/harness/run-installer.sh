@@ -11,8 +11,10 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 pictures=$tree/screenshots/run
 rm -rf "$pictures"
-TARN_SETUP_EXE=$tree/src/setup.exe TARN_SCREENSHOT_DIR=$pictures TARN_STORED_FORMS=$tree/tools/forge/stored \
+# The whole installation, to Finish, with the shell's own DDE server for the program group.
+TARN_SETUP_EXE=$tree/src/setup.exe TARN_SCREENSHOT_DIR=$pictures \
+  TARN_PROGMAN_HOST=$tree/tests/harness/progman_host.exe \
   "$harness/wine-run.sh" "$tree/tests/e2e/tarn_e2e_scenarios.exe" \
-  --gtest_filter='Copy.InstallsTheElevenFilesStampedAndMovesOnByItself' >/dev/null
-echo "No display: walked the wizard on a virtual one. Pictures of every page:"
+  --gtest_filter='Finish.AnInstallationWithoutTheLibraryVariableOrTheReaderSetupEndsAtFinish' >/dev/null
+echo "No display: walked the wizard to Finish on a virtual one. Pictures of every page:"
 ls "$pictures"/*.png

@@ -10,7 +10,7 @@
 #include "core/install_state.h"
 #include "core/navigation.h"
 #include "resource_ids.h"
-#include "test_frame.h"
+#include "wizard_frame.h"
 
 namespace {
 
@@ -56,12 +56,12 @@ bool LooksDefault(int id) { return (GetWindowLongA(FrameButton(id), GWL_STYLE) &
 class ErrorPageTest : public testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_TRUE(OpenFrame());
+    ASSERT_TRUE(OpenWizardFrame());
     ASSERT_NE(nullptr, installState.currentPage);
     welcomePage = installState.currentPage;
   }
 
-  void TearDown() override { CloseFrame(); }
+  void TearDown() override { CloseWizardFrame(); }
 
   static std::string Message() { return TextOf(GetDlgItem(installState.currentPage, IDC_ERROR_MESSAGE)); }
 

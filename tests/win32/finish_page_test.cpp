@@ -10,7 +10,7 @@
 #include "core/navigation.h"
 #include "import_patch.h"
 #include "resource_ids.h"
-#include "test_frame.h"
+#include "wizard_frame.h"
 #include "whole_file.h"
 
 namespace {
@@ -89,13 +89,13 @@ protected:
   }
 
   void TearDown() override {
-    CloseFrame();
+    CloseWizardFrame();
     DeleteFileA(READER_SETUP.c_str());
     winExecPatch = nullptr;
   }
 
   void OpenFinishPage() {
-    ASSERT_TRUE(OpenFrame());
+    ASSERT_TRUE(OpenWizardFrame());
     GoToPosition(FINISH_POSITION);
     ASSERT_NE(nullptr, installState.currentPage);
     ASSERT_EQ("Installation complete", TextOf(GetDlgItem(installState.currentPage, IDC_PAGE_TITLE)));

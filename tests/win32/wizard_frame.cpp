@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/frame.h"
 #include "core/install_state.h"
 
 namespace {
@@ -13,6 +14,13 @@ void ResetWizardState() {
   installState.errorCode = 0;
   installState.stopRequested = 0;
   installState.currentPage = nullptr;
+}
+
+bool OpenWizardFrame() {
+  ResetWizardState();
+  installState.instance = GetModuleHandleA(nullptr);
+  installState.startReaderOnFinish = 0;
+  return CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, 0) != nullptr;
 }
 
 bool PumpUntil(const std::function<bool()>& condition) {

@@ -8,6 +8,10 @@
 // No page, no error, no stop request, an empty page sequence.
 void ResetWizardState();
 
+// Resets the state as the entry function does and creates the frame, which starts the wizard
+// on its first page; false when the frame could not be made.
+bool OpenWizardFrame();
+
 // Runs the frame's messages as its loop would, closing the frame on a stop request, until the
 // condition holds or the bound passes; false after the bound.
 bool PumpUntil(const std::function<bool()>& condition);
