@@ -11,6 +11,12 @@ bool IsProgram(const Installation& installation, const char* name) {
   return EqualIgnoringCase(name, installation.programName);
 }
 
+bool IsProductFile(const char* name) {
+  for (const FileEntry& row : TableRows(productFiles))
+    if (EqualIgnoringCase(name, row.name)) return true;
+  return false;
+}
+
 bool IsDotEntry(const char* name) {
   return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
@@ -44,8 +50,9 @@ bool ListKeptFiles(const Installation& installation, RemovalReport& report) {
   bool onlyProgram = true;
   do {
     if (IsDotEntry(found.cFileName) || IsProgram(installation, found.cFileName)) continue;
-    report.kept.Add(found.cFileName);
     onlyProgram = false;
+    // A product file still here is held open, and named as such.
+    if (!IsProductFile(found.cFileName)) report.kept.Add(found.cFileName);
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return onlyProgram;

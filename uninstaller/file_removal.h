@@ -12,8 +12,8 @@ bool ProductFilesPresent(const Installation& installation);
 // the report, files already gone are passed over.
 void RemoveProductFiles(const Installation& installation, RemovalReport& report);
 
-// Names every other entry of the folder in the report's kept list; true when nothing but the
-// running program is left.
+// Names the folder's other entries that are not the product's in the report's kept list; true
+// when nothing but the running program is left.
 bool ListKeptFiles(const Installation& installation, RemovalReport& report);
 
 #endif

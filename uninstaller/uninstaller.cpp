@@ -41,8 +41,10 @@ void Remove(const Installation& installation, RemovalReport& report) {
   if (!held) ScheduleRestartDeletion(installation, folderEmpty, report);
 }
 
+// Started from the system's list of programs, the uninstaller has no window of its own: its
+// messages must not open behind the windows already there (a shell folder, the list itself).
 int Tell(const char* text, UINT icon) {
-  return MessageBoxA(nullptr, text, CAPTION, icon | MB_SETFOREGROUND);
+  return MessageBoxA(nullptr, text, CAPTION, icon | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 void Uninstall(const Installation& installation, char* message) {
