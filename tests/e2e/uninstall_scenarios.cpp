@@ -20,6 +20,7 @@
 namespace {
 
 const std::string USER_FILE = std::string(INSTALL_FOLDER) + "\\notes.txt";
+const std::string WININIT = "C:\\windows\\WININIT.INI";
 const std::string REMOVED_WHOLE =
     "Morvane 12.3 has been removed from C:\\Program Files\\TARN.\n\n"
     "Removed: 10 program files, the program group \"TARN\", the registry entries, the file type \".trn\".\n\n";
@@ -180,4 +181,37 @@ TEST(Uninstall, AFileHeldOpenIsNamedAndASecondRunRemovesIt) {
   ASSERT_TRUE(second.WaitForExit());
   ExpectRemoved({"TARN.DSK", "uninstal.exe"});
   EXPECT_EQ(PendingList(), RestartDeletions());
+}
+
+namespace {
+
+// Windows 98 as Wine reports it to the uninstaller alone; setup.exe installed as on NT.
+bool ReportWindows98ToTheUninstaller() {
+  HKEY key;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\uninstal.exe", &key) != ERROR_SUCCESS) return false;
+  const bool set = RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  return set;
+}
+
+} // namespace
+
+TEST(Uninstall, OnWindows98TheRestartDeletionsGoToWininitIni) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole());
+  ASSERT_TRUE(WriteWholeFile(WININIT, "[boot]\r\nshell=explorer.exe\r\n"));
+  ASSERT_TRUE(ReportWindows98ToTheUninstaller());
+  const std::string program = LowerCaseShortPath(Installed("uninstal.exe"));
+  const std::string folder = LowerCaseShortPath(INSTALL_FOLDER);
+
+  UninstallRun run;
+  ASSERT_TRUE(run.Started());
+  EXPECT_EQ(UninstallAnswering(run, IDYES), REMOVED_WHOLE + KEPT_DESKTOP_FILE + AT_RESTART);
+  ASSERT_TRUE(run.WaitForExit());
+  std::string wininit = ReadWholeFile(WININIT);
+  for (char& c : wininit)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  EXPECT_EQ(wininit, "[boot]\r\nshell=explorer.exe\r\n[rename]\r\nnul=" + program + "\r\nnul=" + folder + "\r\n");
+  EXPECT_EQ(PendingList(), NO_PENDING_LIST);
 }
