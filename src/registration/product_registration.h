@@ -5,6 +5,10 @@
 
 #include "registration/registration_state.h"
 
+// The product's name in the list of programs, and the uninstaller that its entry starts.
+constexpr char PRODUCT_DISPLAY_NAME[] = "Morvane 12.3";
+constexpr char UNINSTALLER_NAME[] = "uninstal.exe";
+
 // Written when the registry page is left; failures are not reported.
 void RegisterProduct();
 
