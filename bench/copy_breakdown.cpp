@@ -73,11 +73,11 @@ template <typename Function>
 struct Timed;
 
 template <typename Result, typename... Arguments>
-struct Timed<Result (*)(Arguments...)> {
+struct Timed<Result(WINAPI*)(Arguments...)> {
   template <size_t index>
-  static Result Call(Arguments... arguments) {
+  static Result WINAPI Call(Arguments... arguments) {
     Meter& meter = (*meters)[index];
-    const auto original = reinterpret_cast<Result (*)(Arguments...)>(meter.original);
+    const auto original = reinterpret_cast<Result(WINAPI*)(Arguments...)>(meter.original);
     if (depth != 0) return original(arguments...);
     ++depth;
     const Stopwatch watch;
