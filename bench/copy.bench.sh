@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Beside an NSIS installer of the same eleven files: setup.exe's size, and the copy step's work
 # time under 64-bit Wine, one run each (setup.exe's twin from Next on the summary page to the
-# full bar; NSIS timing its own file section). Run by bench/run.sh after the build.
+# full bar; NSIS timing its own file section), then where the copy's own work goes. Run by
+# bench/run.sh after the build.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARN_BUILD_DIR:-$top/build}
@@ -34,3 +35,9 @@ TARN_WINE_TEMPLATE="$build/win64/wine-template" "$top/tests/harness/wine-run.sh"
 theirs=$(tr -d '\r' <"$scratch/copy-ms.txt")
 echo "setup.exe: $ours ms (Next to full bar); NSIS: $theirs ms (its file section);" \
   "ratio NSIS/setup.exe: $(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.2f", a / b }')"
+
+echo "== the copy step's work alone, split by step and platform call (the copier in a bench program)"
+"$top/tests/harness/wine-run.sh" "$build/win64/bench/tarn_copy_breakdown.exe" "$(windows_path "$scratch/setup.exe")" 9 |
+  tr -d '\r' | tee "$scratch/breakdown.txt"
+work=$(awk '/^total/ { print $2 }' "$scratch/breakdown.txt")
+echo "copy work: $work ms (median of 9); ratio NSIS/copy work: $(awk -v a="$theirs" -v b="$work" 'BEGIN { printf "%.2f", a / b }')"

@@ -1,4 +1,4 @@
-# Cross toolchain for the 32-bit Windows tree.
+# Cross toolchain for the x86-64 Windows tree: the twin of setup.exe and the tests under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 # The POSIX thread model: GoogleTest needs std::mutex, which the win32 model lacks.

@@ -10,15 +10,17 @@ packages=(
   mscompress libmspack-dev nsis imagemagick unzip zip file
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-export DEBIAN_FRONTEND=noninteractive
-if [ ${#missing[@]} -gt 0 ]; then
+install_missing() { # packages...
+  local p missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+}
+export DEBIAN_FRONTEND=noninteractive
+install_missing "${packages[@]}"
 
 # The SZDD tests and benchmarks compress real 32-bit Windows binaries: the i386 DLLs of
 # Wine's library package, taken as data (this machine need not run them).
@@ -33,3 +35,18 @@ if [ ! -d "$corpus/i386-windows" ]; then
   mv "$unpack/tree/usr/lib/i386-linux-gnu/wine/i386-windows" "$corpus/i386-windows"
   rm -rf "$unpack"
 fi
+
+# The shipped 32-bit setup.exe runs under 32-bit Wine where the kernel runs 32-bit code, and
+# in an i386 virtual machine where it does not (made once, then cached).
+way=$("$(dirname "$0")/probe-i386.sh")
+echo "$way"
+case $way in
+  "i386: native"*)
+    dpkg --print-foreign-architectures | grep -qx i386 || { dpkg --add-architecture i386 && apt-get update -qq; }
+    install_missing wine32:i386
+    ;;
+  "i386: vm"*)
+    install_missing qemu-system-x86 debootstrap cpio kmod e2fsprogs
+    "$(dirname "$0")/../tests/vm/make-image.sh"
+    ;;
+esac

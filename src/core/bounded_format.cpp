@@ -44,3 +44,14 @@ size_t CopyBounded(char* out, size_t capacity, const char* text) {
   out[writer.length] = '\0';
   return writer.length;
 }
+
+char* PutDecimal(char* text, uint32_t value) {
+  char reversed[10];
+  int count = 0;
+  do {
+    reversed[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (count > 0) *text++ = reversed[--count];
+  return text;
+}

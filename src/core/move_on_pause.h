@@ -1,5 +1,5 @@
-// The pause of a work page between the end of its work and the automatic Next: timer 1 on
-// the page's own window, killed when it fires.
+// The pause of a work page between the end of its work and the automatic Next: a timer of
+// its own on the page's window, killed when it fires.
 #ifndef TARN_CORE_MOVE_ON_PAUSE_H
 #define TARN_CORE_MOVE_ON_PAUSE_H
 

@@ -8,18 +8,6 @@ namespace {
 constexpr int MEGABYTE_SHIFT = 20;
 constexpr uint32_t HALF_MEGABYTE = uint32_t{1} << (MEGABYTE_SHIFT - 1);
 
-// Writes the decimal digits of value at text and returns the end; text needs 11 characters.
-char* PutDecimal(char* text, uint32_t value) {
-  char reversed[10];
-  int count = 0;
-  do {
-    reversed[count++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (count > 0) *text++ = reversed[--count];
-  return text;
-}
-
 } // namespace
 
 void FormatMegabytes(char* out, size_t capacity, uint32_t bytes) {

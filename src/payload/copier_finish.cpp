@@ -10,7 +10,7 @@
 #include "payload/payload_path.h"
 
 int PayloadCopier::FinishFile(const FileEntry& row, const RowPaths& paths) {
-  if (!CloseChunkOutput(row, paths.output)) return 0;
+  if (!CloseChunkOutput(row)) return 0;
   if (ExpandsAfterCopy(row)) {
     if (!ExpandTemporary(row, paths.output, paths.target) || !ChecksumPass(row, paths.target)) return 0;
   } else {
@@ -23,15 +23,16 @@ int PayloadCopier::FinishFile(const FileEntry& row, const RowPaths& paths) {
   return AddFontIfOne(row, paths.target);
 }
 
-int PayloadCopier::CloseChunkOutput(const FileEntry& row, const char* output) {
+int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
   // A row of no chunks leaves its first resource loaded; the next row must not inherit it.
   ReleaseChunkResource();
   CloseSource();
   const HFILE closing = outputHandle;
   outputHandle = 0;
+  // Stamped through the handle that wrote it rather than opened again.
+  if (hasTimeStamp) StampOpenFile(closing, timeStamp);
   // An output that cannot be closed stays current: Release deletes it.
   if (_lclose(closing) == HFILE_ERROR) return Fail(ERROR_CANNOT_WRITE_FILE, row.name);
-  if (hasTimeStamp) StampFile(output, timeStamp);
   currentOutputPath[0] = '\0';
   return 1;
 }
@@ -54,12 +55,12 @@ int PayloadCopier::ExpandTemporary(const FileEntry& row, const char* temporary, 
 }
 
 int PayloadCopier::ExpandInto(const FileEntry& row, const char* temporary, HFILE expanded) {
-  if (!CheckForStop()) return 0;
   char name[PATH_CAPACITY]; // LZOpenFileA takes a writable name
   CopyBounded(name, sizeof name, temporary);
   OFSTRUCT opened;
   const HFILE stored = LZOpenFileA(name, &opened, OF_READ);
   if (stored < 0) return Fail(ERROR_CANNOT_UNCOMPRESS, row.name);
+  // One stop check between creating the destination and the copy: nothing in between can be undone.
   int result = CheckForStop();
   if (result && LZCopy(stored, expanded) < 0) result = Fail(ERROR_CANNOT_UNCOMPRESS, row.name);
   LZClose(stored);

@@ -4,6 +4,7 @@
 
 #include "core/error_page.h"
 #include "core/install_state.h"
+#include "core/move_on_pause.h"
 #include "core/navigation.h"
 #include "payload/payload_copier.h"
 #include "payload/progress_bar.h"
@@ -13,7 +14,6 @@ PayloadCopier* currentCopier;
 
 namespace {
 
-constexpr UINT_PTR MOVE_ON_TIMER = 1;
 constexpr UINT MOVE_ON_DELAY_MS = 500;
 
 // One page at a time, so one copier: no allocation that could fail.
@@ -31,7 +31,7 @@ void RunCopy(HWND page) {
   if (currentCopier == nullptr) return;
   UpdateWindow(page);
   if (currentCopier->Prepare() && currentCopier->CopyAll()) {
-    SetTimer(page, MOVE_ON_TIMER, MOVE_ON_DELAY_MS, nullptr);
+    StartMoveOnPause(page, MOVE_ON_DELAY_MS);
     return;
   }
   // ShowErrorPage copies the argument before it destroys this page and its copier.
@@ -57,10 +57,8 @@ INT_PTR CALLBACK CopyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     RunCopy(page);
     return 1;
   case WM_TIMER:
-    if (wParam != MOVE_ON_TIMER) break;
-    KillTimer(page, MOVE_ON_TIMER);
-    NextPage();
-    return 1;
+    if (EndMoveOnPause(page, wParam)) return 1;
+    break;
   case WM_DESTROY:
     EndPage();
     return 0;

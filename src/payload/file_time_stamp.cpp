@@ -15,9 +15,7 @@ bool MakeTimeStamp(const Catalogue& catalogue, FILETIME& stamp) {
   return SystemTimeToFileTime(&local, &localTime) && LocalFileTimeToFileTime(&localTime, &stamp);
 }
 
-void StampFile(const char* path, const FILETIME& stamp) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  SetFileTime(file, &stamp, &stamp, &stamp);
-  CloseHandle(file);
+void StampOpenFile(HFILE file, const FILETIME& stamp) {
+  // A handle of the _l calls is a Win32 file handle.
+  SetFileTime(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file)), &stamp, &stamp, &stamp);
 }

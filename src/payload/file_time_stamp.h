@@ -8,8 +8,8 @@
 
 // The catalogue's local stamp time as UTC; false when its date is no valid calendar time.
 bool MakeTimeStamp(const Catalogue& catalogue, FILETIME& stamp);
-// Sets creation, last-access and last-write time of an existing file; a file that cannot be
-// opened is left as it is.
-void StampFile(const char* path, const FILETIME& stamp);
+// Sets creation, last-access and last-write time of a file open for writing; a failure
+// leaves its times as they are.
+void StampOpenFile(HFILE file, const FILETIME& stamp);
 
 #endif

@@ -23,7 +23,7 @@ public:
   // Never fails; the time stamp, the total and the program directory are taken here.
   PayloadCopier(HWND pageWindow, Catalogue& catalogue);
 
-  // Takes the destination and shared-files directories; 0 with error 11 when the latter cannot be made.
+  // Takes the destination and shared-files directories; 0 with ERROR_CANNOT_CREATE_DIRECTORY when the latter cannot be made.
   int Prepare();
   // 1 when every selected file of disk 1 is installed, else 0 with the error code and argument set.
   int CopyAll();
@@ -33,7 +33,7 @@ public:
   int ErrorCode() const { return errorCode; }
   // The file or directory that the error names, or null.
   const char* ErrorArgument() const { return errorArgument[0] != '\0' ? errorArgument : nullptr; }
-  HWND PageWindow() const { return pageWindow; }
+  HWND ProgressBar() const { return progressBar; }
   uint32_t DoneBytes() const { return progress.doneBytes; }
   uint32_t TotalBytes() const { return progress.totalBytes; }
 
@@ -60,7 +60,7 @@ private:
   // Parts of BeginFile and FinishFile.
   int OpenProgramDirectorySource(const FileEntry& row);
   int CreateChunkOutput(const FileEntry& row, const char* output);
-  int CloseChunkOutput(const FileEntry& row, const char* output);
+  int CloseChunkOutput(const FileEntry& row);
   int ExpandTemporary(const FileEntry& row, const char* temporary, const char* target);
   int ExpandInto(const FileEntry& row, const char* temporary, HFILE expanded);
   int ChecksumPass(const FileEntry& row, const char* target);
@@ -77,7 +77,7 @@ private:
   bool TargetPath(const char* name, int32_t sharedChoice, char (&out)[PATH_CAPACITY]) const;
 
   int Fail(int code, const char* argument);
-  // 1 to go on; 0 with error 10 when the user confirms a stop.
+  // 1 to go on; 0 with ERROR_ABORTED when the user confirms a stop.
   int CheckForStop();
   void ShowProgress();
   void ShowStep(const char* step);
@@ -93,6 +93,7 @@ private:
   int errorCode;
   char errorArgument[PATH_CAPACITY];
   HWND pageWindow;
+  HWND progressBar; // looked up once: the bar is drawn after every chunk
   Catalogue& catalogue;
   // The chunk phase's file source (when the row has no chunks) and its output.
   HFILE sourceHandle;

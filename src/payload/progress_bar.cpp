@@ -64,7 +64,7 @@ LRESULT CALLBACK ProgressBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM l
 }
 
 void RedrawProgress(const PayloadCopier& copier) {
-  HWND bar = GetDlgItem(copier.PageWindow(), IDC_PROGRESS_BAR);
+  HWND bar = copier.ProgressBar();
   if (bar == nullptr) return;
   HDC dc = GetDC(bar);
   PaintFill(&copier, bar, dc);

@@ -1,4 +1,4 @@
-// The copy page's progress bar: control 125, painted by the page itself.
+// The copy page's progress bar: IDC_PROGRESS_BAR, painted by the page itself.
 #ifndef TARN_PAYLOAD_PROGRESS_BAR_H
 #define TARN_PAYLOAD_PROGRESS_BAR_H
 

@@ -24,4 +24,7 @@ struct CommandInput {
 // would leave the group half made.
 bool BuildCommands(char* out, size_t capacity, const CommandInput& input);
 
+// The command that removes the group with all its items; false, out empty, when it does not fit.
+bool BuildGroupDeletion(char* out, size_t capacity, const char* groupName);
+
 #endif

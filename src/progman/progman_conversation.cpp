@@ -54,6 +54,11 @@ int ProgmanConversation::Start() {
   return state != PROGMAN_INITIATING && !failedDuringInitiation;
 }
 
+int ProgmanConversation::StartGroupDeletion() {
+  deleteGroup = true;
+  return Start();
+}
+
 int ProgmanConversation::OnAck(HWND sender, LPARAM lParam) {
   if (initiationBroadcast) {
     OnInitiationAnswer(sender, lParam);
@@ -86,7 +91,7 @@ void ProgmanConversation::OnInitiationAnswer(HWND sender, LPARAM lParam) {
   server = sender;
   state = PROGMAN_IDLE;
   SetForegroundWindow(server);
-  if (!RequestGroupList()) failedDuringInitiation = true;
+  if (!(deleteGroup ? ExecuteCommands() : RequestGroupList())) failedDuringInitiation = true;
 }
 
 void ProgmanConversation::OnRequestRefused(LPARAM lParam) {
@@ -103,6 +108,8 @@ void ProgmanConversation::OnCommandsAcknowledged(LPARAM lParam) {
   UINT_PTR status = 0;
   UINT_PTR memory = 0;
   if (UnpackDDElParam(WM_DDE_ACK, lParam, &status, &memory)) FreeDDElParam(WM_DDE_ACK, lParam);
+  commandsAnswered = true;
+  commandsAccepted = (status & ACK_POSITIVE) != 0;
   KillTimer(client, REPLY_TIMER);
   ReleaseCommandMemory();
   state = PROGMAN_IDLE;
@@ -177,12 +184,17 @@ int ProgmanConversation::Request(const char* itemName, ProgmanState awaiting) {
 }
 
 int ProgmanConversation::ExecuteCommands() {
-  const CommandInput input{groupName, GetDestinationDirectory(), catalogue.groupItems, catalogue.groupItemDeletions,
-                           groupExists != 0, RunsOnNt6()};
-  if (!BuildCommands(commands, sizeof commands, input) || !PostCommands()) return 0;
+  if (!(deleteGroup ? BuildGroupDeletion(commands, sizeof commands, groupName) : BuildCreation()) || !PostCommands())
+    return 0;
   state = PROGMAN_AWAITING_COMMANDS_ACK;
   SetTimer(client, REPLY_TIMER, REPLY_TIMEOUT_MS, nullptr);
   return 1;
+}
+
+bool ProgmanConversation::BuildCreation() {
+  const CommandInput input{groupName, GetDestinationDirectory(), catalogue.groupItems, catalogue.groupItemDeletions,
+                           groupExists != 0, RunsOnNt6()};
+  return BuildCommands(commands, sizeof commands, input);
 }
 
 int ProgmanConversation::PostCommands() {

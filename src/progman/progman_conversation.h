@@ -10,7 +10,8 @@
 #include "core/catalogue.h"
 #include "progman/progman_commands.h"
 
-// Timers on the client window: the reply time-out, and the pause before moving on (timer 1)
+// Timers on the client window: the reply time-out, beside the move-on pause's own timer
+// (core/move_on_pause.h).
 constexpr UINT_PTR REPLY_TIMER = 2;
 constexpr UINT MOVE_ON_DELAY_MS = 500;
 constexpr UINT REPLY_TIMEOUT_MS = 10000;
@@ -35,6 +36,8 @@ public:
   bool HasWork() const { return catalogue.groupItems != nullptr; }
   // 1 when a server answered and was asked for its groups; 0 when none could be.
   int Start();
+  // Start for the uninstaller: the group is removed with its items, without asking for lists.
+  int StartGroupDeletion();
   // Every WM_DDE_ACK: the answers to the initiation and the acknowledgement of the commands.
   int OnAck(HWND sender, LPARAM lParam);
   // Every WM_DDE_DATA, its parameter unpacked. 1 to go on; 0 when the next step could not be
@@ -43,6 +46,9 @@ public:
   void Terminate();
 
   ProgmanState State() const { return state; }
+  // Whether the server has answered the commands, and whether it carried them out.
+  bool CommandsAnswered() const { return commandsAnswered; }
+  bool CommandsAccepted() const { return commandsAccepted; }
 
 private:
   void OnInitiationAnswer(HWND sender, LPARAM lParam);
@@ -61,6 +67,7 @@ private:
   int RequestGroupItems();
   int Request(const char* itemName, ProgmanState awaiting);
   int ExecuteCommands();
+  bool BuildCreation();
   // Copies the commands into shared memory and posts them; 1 when posted.
   int PostCommands();
   void ReleaseCommandMemory();
@@ -73,6 +80,9 @@ private:
   bool initiationBroadcast = false;
   // A step inside the broadcast failed; Start reports it once the broadcast is over.
   bool failedDuringInitiation = false;
+  bool deleteGroup = false;
+  bool commandsAnswered = false;
+  bool commandsAccepted = false;
   HGLOBAL commandMemory = nullptr;
   Catalogue& catalogue;
   const char* groupName;

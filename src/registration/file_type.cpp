@@ -64,12 +64,14 @@ bool WriteChain(KeyPair& keys, const FileTypeEntry& row, const char* extensionKe
 
 } // namespace
 
+bool FileTypeKeys(const FileTypeEntry& row, char* extensionKey, char* identifier, size_t capacity) {
+  return JoinPath(extensionKey, capacity, {".", row.extension}) && JoinPath(identifier, capacity, {row.extension, "file"});
+}
+
 int RegisterFileType(RegistrationState& state, const FileTypeEntry& row, const char* directory) {
   char extensionKey[PATH_CAPACITY];
   char identifier[PATH_CAPACITY];
-  if (!JoinPath(extensionKey, sizeof extensionKey, {".", row.extension}) ||
-      !JoinPath(identifier, sizeof identifier, {row.extension, "file"}))
-    return 0;
+  if (!FileTypeKeys(row, extensionKey, identifier, PATH_CAPACITY)) return 0;
   const Takeover takeover = AskBeforeTakingOver(state, row, extensionKey);
   if (takeover == DECLINED) return 0;
   // Another identifier that the extension named before stays where it is.

@@ -5,6 +5,10 @@
 #include "core/catalogue_rows.h"
 #include "registration/registration_state.h"
 
+// The type's keys under HKEY_CLASSES_ROOT: the extension with its dot, and the identifier that
+// the association makes (the extension and "file"). False when they do not fit.
+bool FileTypeKeys(const FileTypeEntry& row, char* extensionKey, char* identifier, size_t capacity);
+
 // Writes the association below the directory (with its trailing backslash). Asks the user
 // first when the extension belongs to a type with another description. 1 when all of it was
 // written; 0 when the user declined or a key or value could not be written. Never an error code.

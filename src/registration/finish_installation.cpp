@@ -5,12 +5,12 @@
 #include "registration/desktop_file_creation.h"
 #include "registration/obsolete_files.h"
 #include "registration/pending_operations.h"
+#include "registration/product_registration.h"
 
 namespace {
 
 constexpr char PENDING_PREFIX[] = "\\??\\";
 // Installed files that a pending operation of earlier days could rename or delete.
-constexpr char UNINSTALLER[] = "uninstal.exe";
 constexpr char COMPONENT_PROXY[] = "comproxy.dll";
 
 void RemovePendingOperationsOn(const char* name) {
@@ -26,7 +26,7 @@ void RemovePendingOperationsOn(const char* name) {
 int FinishInstallation(int errorCode) {
   if (errorCode == 0) DeleteObsoleteFiles();
   CreateDesktopFile(DESKTOP_FILE_NAME, DESKTOP_NAME, DESKTOP_VERSION);
-  RemovePendingOperationsOn(UNINSTALLER);
+  RemovePendingOperationsOn(UNINSTALLER_NAME);
   RemovePendingOperationsOn(COMPONENT_PROXY);
   char directory[PATH_CAPACITY];
   if (JoinPath(directory, sizeof directory, {PENDING_PREFIX, GetDestinationDirectory()}))

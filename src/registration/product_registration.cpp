@@ -7,8 +7,6 @@
 #include "registration/registry_values.h"
 
 namespace {
-const char DISPLAY_NAME[] = "Morvane 12.3";
-const char UNINSTALLER[] = "uninstal.exe";
 const char APP_PATHS_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 } // namespace
 
@@ -16,8 +14,8 @@ void RegisterProduct() {
   const Catalogue& catalogue = installState.catalogue;
   char command[PATH_CAPACITY];
   // The backslash goes in even after a drive's root: the uninstaller expects this form.
-  if (JoinPath(command, sizeof command, {GetDestinationDirectory(), "\\", UNINSTALLER}))
-    WriteUninstallEntry(catalogue.productName, DISPLAY_NAME, command);
+  if (JoinPath(command, sizeof command, {GetDestinationDirectory(), "\\", UNINSTALLER_NAME}))
+    WriteUninstallEntry(catalogue.productName, PRODUCT_DISPLAY_NAME, command);
   RegSetValueA(HKEY_LOCAL_MACHINE, catalogue.productKey, REG_SZ, catalogue.productNumber,
                lstrlenA(catalogue.productNumber));
 }

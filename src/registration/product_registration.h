@@ -5,11 +5,15 @@
 
 #include "registration/registration_state.h"
 
+// The product's name in the list of programs, and the uninstaller that its entry starts.
+inline constexpr char PRODUCT_DISPLAY_NAME[] = "Morvane 12.3";
+inline constexpr char UNINSTALLER_NAME[] = "uninstal.exe";
+
 // Written when the registry page is left; failures are not reported.
 void RegisterProduct();
 
 // 1 when the entry was written; 0 for a name with a backslash (nothing written, no error)
-// or with error code 12 when its key cannot be created.
+// or with ERROR_CANNOT_CREATE_REGISTRY_ENTRY when its key cannot be created.
 int RegisterAppPath(RegistrationState& state, const char* fileName);
 
 #endif

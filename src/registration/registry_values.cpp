@@ -2,10 +2,6 @@
 
 #include "core/path_rules.h"
 
-namespace {
-const char UNINSTALL_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-} // namespace
-
 LONG SetDefaultText(HKEY key, const char* text) { return RegSetValueA(key, nullptr, REG_SZ, text, lstrlenA(text)); }
 
 LONG SetNamedText(HKEY key, const char* name, const char* text) {

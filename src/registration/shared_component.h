@@ -5,8 +5,8 @@
 
 #include "registration/registration_state.h"
 
-// 1 when done or when no shared-files directory applies; 0 on failure, with error code 12
-// when a key cannot be created or the count cannot be written.
+// 1 when done or when no shared-files directory applies; 0 on failure, with
+// ERROR_CANNOT_CREATE_REGISTRY_ENTRY when a key cannot be created or the count cannot be written.
 int RegisterSharedComponent(RegistrationState& state);
 
 #endif

@@ -119,11 +119,13 @@ bool AlteredSetup::Finish() {
 
 bool ArriveAfterTheCopy(InstallerSession& setup) {
   std::string title;
+  // The summary page too: a click on its Next may not have been handled yet.
+  const auto beforeOrDuring = [&] { return title.empty() || title == SUMMARY_TITLE || title == COPY_TITLE; };
   WaitUntil([&] {
     title = setup.PageTitle();
-    return !setup.Running() || (!title.empty() && title != COPY_TITLE);
+    return !setup.Running() || !beforeOrDuring();
   });
-  return setup.Running() && !title.empty() && title != COPY_TITLE && title != ERROR_TITLE;
+  return setup.Running() && !beforeOrDuring() && title != ERROR_TITLE;
 }
 
 bool ArriveAtTheFullBar(InstallerSession& setup) {

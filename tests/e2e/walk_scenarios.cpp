@@ -16,7 +16,7 @@ void ExpectFreeToMove(const InstallerSession& setup) {
 
 } // namespace
 
-// The page after the welcome page is the destination page: page 1 of the table never shows.
+// The page after the welcome page is the destination page: the passive page never shows.
 TEST(Walk, NextAndBackMoveBetweenThePagesBeforeCopying) {
   InstallerSession setup;
   ASSERT_TRUE(setup.Started());

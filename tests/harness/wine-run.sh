@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs one Windows program under 64-bit Wine (CTest's emulator for the Windows trees): in a
-# fresh copy of the template prefix, on a virtual display of its own, with Wine's output in
-# files. Exits with the program's exit code; always ends the wineserver and the display and
-# removes the copy, however the program ends.
+# Runs one Windows program under Wine (CTest's emulator for the Windows trees; 32-bit Wine when
+# TARN_WINEARCH=win32): in a fresh copy of the template prefix, on a virtual display of its own,
+# with Wine's output in files. Exits with the program's exit code; always ends the wineserver
+# and the display and removes the copy, however the program ends.
 #   wine-run.sh PROGRAM [ARGUMENTS...]
 # Options, from the environment:
 #   TARN_WINE_VERSION   the Windows version Wine reports to setup.exe (win31, win95, ... win10)
@@ -10,6 +10,7 @@
 #   TARN_WINE_TEMPLATE  the template prefix (default: wine-template in the program's build tree)
 #   TARN_WINE_DISPLAY   an X display to show the program on, instead of a virtual one
 #   TARN_WINE_KEEP      when set, the scratch folder (prefix, logs) is kept and its path printed
+#   TARN_WAIT_SCALE     stretches every bound on waiting, here and in the driver (a whole number)
 set -uo pipefail
 harness=$(cd "$(dirname "$0")" && pwd)
 . "$harness/wine-env.sh"
@@ -24,9 +25,9 @@ build_tree_of() {
   [ -f "$dir/CMakeCache.txt" ] && echo "$dir"
 }
 
-# Polls every 20 ms until the command succeeds; gives up after 20 s.
+# Polls every 20 ms until the command succeeds; gives up after 20 s (times the scale).
 wait_until() {
-  local tries=1000
+  local tries=$((1000 * ${TARN_WAIT_SCALE:-1}))
   until "$@"; do
     tries=$((tries - 1))
     [ $tries -gt 0 ] || return 1

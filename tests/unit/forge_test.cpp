@@ -165,11 +165,13 @@ TEST(ExactImage, ReachesTheLengthAndExpandsBackToTheContent) {
 }
 
 TEST(Standins, SmallRowsGetTheirSizeCheckValueAndStoredLength) {
+  // A small program in place of the uninstaller, which the Windows trees build.
+  const StandinPrograms programs{{"uninstal.exe", MinimalPe(PeKind::PROGRAM, 8192).bytes}};
   for (const char* name : {"uninstal.exe", "tarn.cnt", "trniconn.xpt", "tarnsyst.trn"}) {
     const FileEntry& row = RowNamed(name);
     ForgedFile forged;
     std::string error;
-    ASSERT_TRUE(ForgeStandin(row, {}, forged, error)) << error;
+    ASSERT_TRUE(ForgeStandin(row, programs, forged, error)) << error;
     EXPECT_EQ(forged.content.size(), static_cast<size_t>(row.size)) << name;
     EXPECT_EQ(Register(forged.content), row.checkValue) << name;
     EXPECT_EQ(forged.stored.size(), StoredLength(row)) << name;
@@ -188,7 +190,11 @@ TEST(Standins, RefusedRowsSayWhy) {
   raw.compressed = 0;
   EXPECT_FALSE(ForgeStandin(raw, {}, forged, error));
   EXPECT_NE(error.find("compressed"), std::string::npos);
-  EXPECT_FALSE(ForgeStandin(RowNamed("tarn.exe"), std::vector<uint8_t>(2048, 0), forged, error)) << "not a program";
+  EXPECT_FALSE(ForgeStandin(RowNamed("tarn.exe"), {{"tarn.exe", std::vector<uint8_t>(2048, 0)}}, forged, error))
+      << "not a program";
+  EXPECT_FALSE(ForgeStandin(RowNamed("uninstal.exe"), {}, forged, error)) << "no program given";
+  const StandinPrograms tooLarge{{"uninstal.exe", MinimalPe(PeKind::PROGRAM, 53248).bytes}};
+  EXPECT_FALSE(ForgeStandin(RowNamed("uninstal.exe"), tooLarge, forged, error)) << "a program as large as its row";
 }
 
 } // namespace

@@ -93,3 +93,16 @@ TEST(BuildCommands, StringThatDoesNotFitIsNotBuiltAtAll) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(BuildGroupDeletion, OneQuotedDeleteGroupOrNothingWhenItDoesNotFit) {
+  const std::string expected = "[DeleteGroup(\"TARN\")]";
+  std::vector<char> out(expected.size() + 1, 'x');
+  EXPECT_TRUE(BuildGroupDeletion(out.data(), out.size(), "TARN"));
+  EXPECT_EQ(std::string(out.data()), expected);
+  EXPECT_FALSE(BuildGroupDeletion(out.data(), out.size() - 1, "TARN"));
+  EXPECT_EQ(std::string(out.data()), "") << "a command cut short could name another group";
+}
+
+} // namespace

@@ -46,7 +46,7 @@ TEST_F(SharedCopy, OnAnotherDriveTheSharedDirectoryIsNotUsedAndTheFlagsAreCleare
   EXPECT_EQ(choices[1].intoSharedDirectory, 1);
 }
 
-TEST_F(SharedCopy, ASharedDirectoryThatCannotBeMadeFailsWithElevenBeforeAnyFile) {
+TEST_F(SharedCopy, ASharedDirectoryThatCannotBeMadeFailsToCreateTheDirectoryBeforeAnyFile) {
   ASSERT_TRUE(WriteWholeFile(COMMON_FILES + "TARNBlocked", "a file where a directory should go"));
   SetSharedDirectory("TARNBlocked", "inner");
   payload.Add("never.dll", SampleContent(400, 34), true);

@@ -78,7 +78,7 @@ TEST_F(Copier, ACheckValueOfZeroTurnsTheCheckOff) {
   EXPECT_EQ(Installed("raw.dat"), SampleContent(700, 8));
 }
 
-TEST_F(Copier, AContentThatDisagreesWithItsCheckValueFailsWithSeven) {
+TEST_F(Copier, AContentThatDisagreesWithItsCheckValueIsAChecksumError) {
   payload.Add("good.dll", SampleContent(700, 9), true);
   payload.Add("bad.dll", SampleContent(700, 10), true);
   payload.Add("later.dll", SampleContent(700, 11), true);
@@ -92,7 +92,7 @@ TEST_F(Copier, AContentThatDisagreesWithItsCheckValueFailsWithSeven) {
   EXPECT_EQ(payload.Row(2).selected, ROW_SELECTED);
 }
 
-TEST_F(Copier, AMissingLaterChunkFailsWithTwoAndReleaseDeletesThePartialOutput) {
+TEST_F(Copier, AMissingLaterChunkIsMissingInternalDataAndReleaseDeletesThePartialOutput) {
   payload.Add("cut.dll", SampleContent(10000, 12), true);
   payload.Row(0).chunkCount += 1; // its last chunk was never stored
   EXPECT_EQ(Run(), 0);
@@ -104,7 +104,7 @@ TEST_F(Copier, AMissingLaterChunkFailsWithTwoAndReleaseDeletesThePartialOutput) 
   EXPECT_FALSE(Exists(InDestination("cut.dl_")));
 }
 
-TEST_F(Copier, AnExpandedFileThatCannotBeReadBackFailsWithEight) {
+TEST_F(Copier, AnExpandedFileThatCannotBeReadBackFailsToCalculateItsCrc) {
   payload.Add("locked.dll", SampleContent(3000, 13), true);
   std::unique_ptr<FileLock> lock;
   ControlTextHook hook(Control(IDC_COPY_STEP), "Checksum:",
@@ -116,7 +116,7 @@ TEST_F(Copier, AnExpandedFileThatCannotBeReadBackFailsWithEight) {
   EXPECT_STREQ(copier->ErrorArgument(), "locked.dll");
 }
 
-TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionFailsWithNine) {
+TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionCannotBeUncompressed) {
   payload.Add("held.dll", SampleContent(3000, 14), true);
   std::unique_ptr<FileLock> lock;
   ControlTextHook hook(Control(IDC_COPY_STEP), "Uncompressing:",
@@ -127,7 +127,7 @@ TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionFailsWithNine) {
   EXPECT_STREQ(copier->ErrorArgument(), "held.dll");
 }
 
-TEST_F(Copier, ADestinationThatCannotBeCreatedFailsWithThreeAndKeepsTheTemporaryWhole) {
+TEST_F(Copier, ADestinationThatCannotBeCreatedFailsToCreateTheFileAndKeepsTheTemporaryWhole) {
   payload.Add("busy.exe", SampleContent(3000, 15), true);
   FileLock lock(InDestination("busy.exe"));
   ASSERT_TRUE(lock.Held());

@@ -52,7 +52,7 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
   if (code == HCBT_ACTIVATE) {
     auto box = reinterpret_cast<HWND>(wParam);
     char className[16];
-    // A message box is an owned dialog with its text in control 0xFFFF; the frame is neither.
+    // A message box is an owned dialog with its text in control MESSAGE_BOX_TEXT_ID; the frame is neither.
     if (GetClassNameA(box, className, sizeof className) > 0 && lstrcmpA(className, "#32770") == 0 &&
         GetWindow(box, GW_OWNER) != nullptr && GetDlgItem(box, MESSAGE_BOX_TEXT_ID) != nullptr) {
       self.questions.push_back({TextOf(box), TextOf(GetDlgItem(box, MESSAGE_BOX_TEXT_ID))});

@@ -17,17 +17,18 @@
 
 namespace {
 
+constexpr int32_t PASSIVE_PAGE = 1;
 constexpr int32_t REPLACE_PAGE = 3;
 const std::string ROOT = "C:\\step-tests";
 
-// The walk as it stands when the destination page is left: the welcome page already dropped page 1.
+// The walk as it stands when the destination page is left: the welcome page already dropped the passive page.
 class DestinationStep : public ::testing::Test {
 protected:
   void SetUp() override {
     ZeroMemory(&installState.catalogue, sizeof installState.catalogue);
     FillCatalogue(installState.catalogue);
     BuildPageSequence(installState.pageSequence, installState.catalogue.pageCount);
-    ChangePageSequence(installState.pageSequence, 1, 0);
+    ChangePageSequence(installState.pageSequence, PASSIVE_PAGE, 0);
     CreateDirectoryA(ROOT.c_str(), nullptr);
   }
   void TearDown() override {

@@ -252,8 +252,8 @@ TEST_F(IconsPage, AbortWhileWaitingEndsWithoutAQuestionAndNothingIsExecuted) {
   EXPECT_EQ(server.Received(), (Lines{"INITIATE PROGMAN PROGMAN", "REQUEST PROGMAN", "TERMINATE"}));
 }
 
-// Silence or a refusal: the page waits for the reply time-out, then shows error 13 and ends
-// the conversation.
+// Silence or a refusal: the page waits for the reply time-out, then shows
+// ERROR_GROUPS_NOT_CREATED and ends the conversation.
 struct Silence {
   const char* name;
   ServerScript script;

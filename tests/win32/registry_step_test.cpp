@@ -46,7 +46,7 @@ TEST_F(RegistryStep, WritesEachRowBelowTheDestinationOrAsItIs) {
   EXPECT_EQ(Machine(ROWS + "\\Third"), "(missing)");
 }
 
-TEST_F(RegistryStep, AKeyThatCannotBeCreatedEndsTheStepWithError12) {
+TEST_F(RegistryStep, AKeyThatCannotBeCreatedEndsTheStepWithARegistryEntryError) {
   ASSERT_TRUE(MakeVolatileKey(VOLATILE));
   rows[1] = Row("SOFTWARE\\TarnTests\\Volatile\\Lasting", "text", 0);
   FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsa", "Test A", "a.exe", 1, "a.exe", ROW_SELECTED}, FileTypeEntry{}};
@@ -71,7 +71,7 @@ TEST_F(RegistryStep, ACatalogueWithoutRegistryRowsSucceeds) {
   RemoveRegistryTree(HKEY_CLASSES_ROOT, "tsbfile");
 }
 
-TEST_F(RegistryStep, AStopAnsweredYesAfterARowEndsTheStepWithError10) {
+TEST_F(RegistryStep, AStopAnsweredYesAfterARowEndsTheStepAsAborted) {
   MessageBoxAnswerer answerer(IDYES);
   installState.stopRequested = 1;
   EXPECT_EQ(Run(), 0);

@@ -99,7 +99,8 @@ TEST_F(SharedComponent, NothingWhenTheSharedDirectoryIsOnAnotherDrive) {
   ExpectNothingWritten();
 }
 
-// The step ends with error 12 rather than report success: the error page names the failure.
+// The step ends with ERROR_CANNOT_CREATE_REGISTRY_ENTRY rather than report success: the error
+// page names the failure.
 TEST_F(SharedComponent, AKeyThatCannotBeCreatedEndsTheRegistrationStep) {
   ASSERT_TRUE(MakeVolatileKey(std::string(TEST_ROOT_KEY) + "\\TarnShared"));
   FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsc", "Test C", "c.exe", 3, "c.exe", ROW_SELECTED}, FileTypeEntry{}};

@@ -48,7 +48,7 @@ TEST(SimpleFile, ReadsUpToTheEndAndThenNothingWithoutFailure) {
   EXPECT_EQ(file.handle, 0);
 }
 
-TEST(SimpleFile, AReadThatFailsReturnsNothingWithCode12) {
+TEST(SimpleFile, AReadThatFailsReturnsNothingWithTheReadError) {
   const std::string path = FileWith("write-only.txt", "abc");
   SimpleFile file;
   ASSERT_EQ(file.Open(path.c_str(), OF_WRITE), 0);
@@ -68,7 +68,7 @@ TEST(SimpleFile, OpenAndCreateFailWithTheirOwnCodes) {
   EXPECT_EQ(nowhere.readOnly, 0);
 }
 
-TEST(SimpleFile, AWriteThatDoesNotFitIsShortWithCode13) {
+TEST(SimpleFile, AWriteThatDoesNotFitIsShortWithTheWriteError) {
   SimpleFile filler;
   ASSERT_EQ(filler.Create(FULL_DRIVE_FILE.c_str(), 0), 0);
   // Bounded, in case E: is not the small drive that it should be.

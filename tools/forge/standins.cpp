@@ -11,7 +11,7 @@
 
 namespace {
 
-enum class Shape { PROGRAM, LIBRARY, RUNNABLE_PROGRAM, DOCUMENT, TEXT, ARCHIVE };
+enum class Shape { LIBRARY, RUNNABLE_PROGRAM, DOCUMENT, TEXT, ARCHIVE };
 
 struct Recipe {
   const char* name;
@@ -20,7 +20,7 @@ struct Recipe {
 };
 
 const Recipe RECIPES[] = {
-    {"uninstal.exe", Shape::PROGRAM, ""},
+    {"uninstal.exe", Shape::RUNNABLE_PROGRAM, ""},
     {"rtwin32.dll", Shape::LIBRARY, ""},
     {"tarn.exe", Shape::RUNNABLE_PROGRAM, ""},
     {"tarn.chm", Shape::DOCUMENT, std::string("ITSF\3\0\0\0", 8)},
@@ -76,21 +76,22 @@ Skeleton TextSkeleton(const std::string& opening, size_t size, uint64_t seed) {
                   FreeLowNibbles(size - 2 - CHECK_LETTERS, CHECK_LETTERS)};
 }
 
-bool SkeletonOf(const Recipe& recipe, size_t size, const std::vector<uint8_t>& program, Skeleton& skeleton) {
+bool SkeletonOf(const Recipe& recipe, size_t size, const StandinPrograms& programs, Skeleton& skeleton) {
   const uint64_t seed = SeedOf(recipe.name);
   const size_t smallest = recipe.opening.size() + sizeof TEXT_CLOSING + CHECK_BYTES;
   if (size < smallest) return false;
   PeStandin pe{};
   switch (recipe.shape) {
-  case Shape::PROGRAM:
   case Shape::LIBRARY:
     if (size % 512 != 0 || size < 1024) return false;
-    pe = MinimalPe(recipe.shape == Shape::PROGRAM ? PeKind::PROGRAM : PeKind::LIBRARY, size);
+    pe = MinimalPe(PeKind::LIBRARY, size);
     break;
-  case Shape::RUNNABLE_PROGRAM:
-    if (!PadProgram(program, size - CHECK_BYTES, pe)) return false;
+  case Shape::RUNNABLE_PROGRAM: {
+    const auto program = programs.find(recipe.name);
+    if (program == programs.end() || !PadProgram(program->second, size - CHECK_BYTES, pe)) return false;
     pe.bytes.resize(size);
     break;
+  }
   case Shape::DOCUMENT:
     pe = PeStandin{Opened(recipe.opening, size), recipe.opening.size()};
     break;
@@ -104,10 +105,9 @@ bool SkeletonOf(const Recipe& recipe, size_t size, const std::vector<uint8_t>& p
   return true;
 }
 
-bool ForgeCompressed(const FileEntry& row, const Recipe& recipe, const std::vector<uint8_t>& program,
-                     ForgedFile& forged) {
+bool ForgeCompressed(const FileEntry& row, const Recipe& recipe, const StandinPrograms& programs, ForgedFile& forged) {
   Skeleton skeleton;
-  if (!SkeletonOf(recipe, static_cast<size_t>(row.size), program, skeleton)) return false;
+  if (!SkeletonOf(recipe, static_cast<size_t>(row.size), programs, skeleton)) return false;
   const ContentMaker make = [&](size_t incompressible, std::vector<uint8_t>& content) {
     content = skeleton.bytes;
     Fill(content, skeleton.region, incompressible);
@@ -143,7 +143,7 @@ size_t StoredLength(const FileEntry& row) {
          static_cast<size_t>(row.lastChunkSize);
 }
 
-bool ForgeStandin(const FileEntry& row, const std::vector<uint8_t>& program, ForgedFile& forged, std::string& error) {
+bool ForgeStandin(const FileEntry& row, const StandinPrograms& programs, ForgedFile& forged, std::string& error) {
   const Recipe* recipe = RecipeOf(row.name);
   if (recipe == nullptr) {
     error = std::string(row.name) + ": no stand-in is known for this name";
@@ -155,7 +155,7 @@ bool ForgeStandin(const FileEntry& row, const std::vector<uint8_t>& program, For
             ", the row says otherwise";
     return false;
   }
-  if (!(archive ? ForgeArchive(row, forged) : ForgeCompressed(row, *recipe, program, forged))) {
+  if (!(archive ? ForgeArchive(row, forged) : ForgeCompressed(row, *recipe, programs, forged))) {
     error = std::string(row.name) + ": no stand-in of this size, check value and stored length can be made";
     return false;
   }

@@ -4,6 +4,7 @@
 #define TARN_FORGE_STANDINS_H
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@ struct ForgedFile {
   std::vector<uint8_t> stored;  // what the resources carry
 };
 
-// `program` is the runnable program that the stand-in of "tarn.exe" is made of. False, with
-// a message, for a row that no stand-in fits.
-bool ForgeStandin(const FileEntry& row, const std::vector<uint8_t>& program, ForgedFile& forged, std::string& error);
+// The runnable programs of ours that stand-ins are made of, by the row's name: "tarn.exe" and
+// "uninstal.exe".
+using StandinPrograms = std::map<std::string, std::vector<uint8_t>>;
+
+// False, with a message, for a row that no stand-in fits.
+bool ForgeStandin(const FileEntry& row, const StandinPrograms& programs, ForgedFile& forged, std::string& error);
 
 size_t StoredLength(const FileEntry& row);
 

@@ -23,14 +23,21 @@ ChildProcess::~ChildProcess() {
 bool ChildProcess::Start(const std::string& executable, const std::string& arguments,
                          const std::string& currentDirectory) {
   const std::string line = "\"" + executable + "\"" + (arguments.empty() ? "" : " " + arguments);
+  return Launch(executable.c_str(), line, currentDirectory.empty() ? FolderOf(executable) : currentDirectory);
+}
+
+bool ChildProcess::StartCommand(const std::string& commandLine, const std::string& currentDirectory) {
+  return Launch(nullptr, commandLine, currentDirectory);
+}
+
+bool ChildProcess::Launch(const char* executable, const std::string& line, const std::string& currentDirectory) {
   std::vector<char> commandLine(line.begin(), line.end());
   commandLine.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  const std::string folder = currentDirectory.empty() ? FolderOf(executable) : currentDirectory;
-  if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &started))
+  if (!CreateProcessA(executable, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory.c_str(),
+                      &startup, &started))
     return false;
   CloseHandle(started.hThread);
   process = started.hProcess;
@@ -41,7 +48,7 @@ bool ChildProcess::Start(const std::string& executable, const std::string& argum
 bool ChildProcess::Running() const { return process != nullptr && WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
 
 bool ChildProcess::WaitForExit(unsigned boundMs) {
-  return process != nullptr && WaitForSingleObject(process, boundMs) == WAIT_OBJECT_0;
+  return process != nullptr && WaitForSingleObject(process, ScaledBound(boundMs)) == WAIT_OBJECT_0;
 }
 
 DWORD ChildProcess::ExitCode() const {

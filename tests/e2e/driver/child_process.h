@@ -18,6 +18,9 @@ public:
   // Starts the program in its own folder, as a double click would, or in the given one.
   bool Start(const std::string& executable, const std::string& arguments = "",
              const std::string& currentDirectory = "");
+  // Starts a command line as the system starts a registered command: the program is found
+  // in the line itself, quoted or not.
+  bool StartCommand(const std::string& commandLine, const std::string& currentDirectory);
   DWORD Id() const { return id; }
   bool Running() const;
   bool WaitForExit(unsigned boundMs = DEFAULT_WAIT_BOUND_MS);
@@ -25,6 +28,8 @@ public:
   DWORD ExitCode() const;
 
 private:
+  bool Launch(const char* executable, const std::string& line, const std::string& currentDirectory);
+
   HANDLE process = nullptr;
   DWORD id = 0;
 };

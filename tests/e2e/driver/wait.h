@@ -6,6 +6,10 @@
 
 constexpr unsigned DEFAULT_WAIT_BOUND_MS = 20000;
 
+// A bound stretched by the factor in TARN_WAIT_SCALE (a whole number, 1 when unset), for
+// machines that run the program far slower than a host does, such as an emulated one.
+unsigned ScaledBound(unsigned boundMs);
+
 // True as soon as the condition holds; false when it still does not after the bound.
 bool WaitUntil(const std::function<bool()>& condition, unsigned boundMs = DEFAULT_WAIT_BOUND_MS);
 

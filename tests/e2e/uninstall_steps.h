@@ -1,0 +1,61 @@
+// What the uninstall scenarios do and look at: a whole installation by setup.exe, uninstal.exe
+// started by its registered command from another current directory and answered like a
+// person answers it, and the state of the installation on disk, in the registry and in the
+// Start Menu.
+#ifndef TARN_E2E_UNINSTALL_STEPS_H
+#define TARN_E2E_UNINSTALL_STEPS_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+
+constexpr char UNINSTALL_CAPTION[] = "Uninstall";
+constexpr char UNINSTALL_QUESTION[] =
+    "Do you want to remove Morvane 12.3 from C:\\Program Files\\TARN?\n\nIts program files, program group and registry "
+    "entries are removed. TARN.DSK and files of your own in the folder are kept.";
+
+// setup.exe from the welcome page to Finish, with a picture of every page.
+bool InstallWhole();
+
+// The "UninstallString" of the product's entry, or "" without one.
+std::string UninstallCommand();
+
+class UninstallRun {
+public:
+  // Starts the registered command with a current directory other than the program's folder.
+  UninstallRun();
+  bool Started() const { return started; }
+  // The next message box of the run, other than `previous`; none once the program has ended.
+  HWND WaitForBox(HWND previous = nullptr) const;
+  bool WaitForExit() { return process.WaitForExit(); }
+  DWORD ExitCode() const { return process.ExitCode(); }
+
+private:
+  ChildProcess process;
+  bool started = false;
+};
+
+// Answers the question and pictures it, then returns the final message's text after picturing
+// and closing it; "" when either does not come.
+std::string UninstallAnswering(UninstallRun& run, int answer);
+
+// What an installation consists of, as far as the uninstaller deals with it.
+struct InstallationState {
+  std::vector<std::string> files;       // in the installation folder
+  std::vector<std::string> keys;        // the product's keys that exist, with their default values
+  bool group = false;                   // the Start Menu's program group
+  std::string pending;                  // the pending restart operations
+  bool operator==(const InstallationState& other) const;
+};
+InstallationState CurrentInstallation();
+void PrintTo(const InstallationState& state, std::ostream* out);
+
+std::string ProgramGroupFolder();
+bool Exists(const std::string& path);
+std::string ClassesDefault(const std::string& key);
+bool SetClassesDefault(const std::string& key, const std::string& value);
+
+#endif
