@@ -6,6 +6,7 @@
 
 #include "core/catalogue.h"
 #include "core/product_tables.h"
+#include "core/table_rows.h"
 #include "progman/progman_conversation.h"
 
 namespace {
@@ -56,9 +57,7 @@ GroupOutcome Converse(HWND client) {
 } // namespace
 
 const char* ProductGroupName() {
-  const GroupItem* row = productGroupItems;
-  while (row->componentKey != COMPONENT_END) ++row;
-  return row->caption;
+  return EndRow(productGroupItems)->caption;
 }
 
 GroupOutcome RemoveProgramGroup() {

@@ -33,4 +33,11 @@ private:
   Row* table_;
 };
 
+// The row that ends a non-null table; in the group items it carries the group's name.
+template <typename Row>
+Row* EndRow(Row* table) {
+  while (table->componentKey != COMPONENT_END) ++table;
+  return table;
+}
+
 #endif

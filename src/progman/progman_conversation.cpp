@@ -3,6 +3,7 @@
 #include <dde.h>
 
 #include "core/move_on_pause.h"
+#include "core/table_rows.h"
 #include "destination/directory_store.h"
 #include "progman/nt6_test.h"
 #include "progman/server_texts.h"
@@ -26,10 +27,8 @@ ProgmanConversation::ProgmanConversation(HWND clientWindow, Catalogue& catalogue
     : client(clientWindow), catalogue(catalogue), groupName(nullptr) {
   commands[0] = '\0';
   if (catalogue.groupItems == nullptr) return;
-  GroupItem* row = catalogue.groupItems;
-  for (; row->componentKey != COMPONENT_END; ++row) row->alreadyPresent = 0;
-  // The terminating row's caption names the group.
-  groupName = row->caption;
+  for (GroupItem& row : TableRows<GroupItem>(catalogue.groupItems)) row.alreadyPresent = 0;
+  groupName = EndRow(catalogue.groupItems)->caption;
 }
 
 ProgmanConversation::~ProgmanConversation() {
