@@ -6,6 +6,9 @@
 #include "destination/directory_store.h"
 #include "registration/registry_values.h"
 
+const char PRODUCT_DISPLAY_NAME[] = "Morvane 12.3";
+const char UNINSTALLER_NAME[] = "uninstal.exe";
+
 namespace {
 const char APP_PATHS_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 } // namespace

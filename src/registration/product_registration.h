@@ -6,8 +6,9 @@
 #include "registration/registration_state.h"
 
 // The product's name in the list of programs, and the uninstaller that its entry starts.
-inline constexpr char PRODUCT_DISPLAY_NAME[] = "Morvane 12.3";
-inline constexpr char UNINSTALLER_NAME[] = "uninstal.exe";
+// Defined once, so that setup.exe and uninstal.exe each store them once.
+extern const char PRODUCT_DISPLAY_NAME[];
+extern const char UNINSTALLER_NAME[];
 
 // Written when the registry page is left; failures are not reported.
 void RegisterProduct();
