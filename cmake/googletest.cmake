@@ -7,4 +7,6 @@ endif()
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 # GoogleTest's own sources do not pass our warning flags.
 target_compile_options(gtest PRIVATE -w)
-target_compile_options(gtest_main PRIVATE -w)
+# GoogleTest's main, except that a run that selects no test fails.
+add_library(tarn_test_main STATIC ${CMAKE_SOURCE_DIR}/tests/test_main.cpp)
+target_link_libraries(tarn_test_main PUBLIC gtest)
