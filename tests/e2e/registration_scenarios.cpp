@@ -103,7 +103,7 @@ protected:
 } // namespace
 
 TEST_F(Registration, WritesTheRegistryThenTheProductOnLeaving) {
-  ArriveAtTheFinishedRegistryPage();
+  ASSERT_NO_FATAL_FAILURE(ArriveAtTheFinishedRegistryPage());
   EXPECT_EQ(Machine(APP_PATHS_ROW), PROGRAM);
   ExpectTheProductsFileType();
   ExpectTheProductRegistered(true);
@@ -111,7 +111,7 @@ TEST_F(Registration, WritesTheRegistryThenTheProductOnLeaving) {
 
 // The association tried for real: the shell starts the installed program with the document.
 TEST_F(Registration, OpeningADocumentStartsTheInstalledProgram) {
-  ArriveAtTheFinishedRegistryPage();
+  ASSERT_NO_FATAL_FAILURE(ArriveAtTheFinishedRegistryPage());
   const std::string document = "C:\\documents\\sample.trn";
   CreateDirectoryA("C:\\documents", nullptr);
   ASSERT_TRUE(WriteWholeFile(document, "a TARN library"));
@@ -139,7 +139,7 @@ protected:
 
 TEST_F(RegisteredToAnotherProgram, NoLeavesTheTypeAndTheInstallationGoesOn) {
   setup.Click(IDC_NEXT);
-  AnswerTheFileTypeQuestion(IDNO);
+  ASSERT_NO_FATAL_FAILURE(AnswerTheFileTypeQuestion(IDNO));
   ASSERT_TRUE(setup.WaitForPageTitle(ICONS_TITLE));
   EXPECT_EQ(Classes(".trn"), "otherfile");
   EXPECT_EQ(Classes("otherfile"), "Other Viewer");
@@ -149,7 +149,7 @@ TEST_F(RegisteredToAnotherProgram, NoLeavesTheTypeAndTheInstallationGoesOn) {
 
 TEST_F(RegisteredToAnotherProgram, YesTakesTheTypeOverAndLeavesTheOtherKey) {
   setup.Click(IDC_NEXT);
-  AnswerTheFileTypeQuestion(IDYES);
+  ASSERT_NO_FATAL_FAILURE(AnswerTheFileTypeQuestion(IDYES));
   ASSERT_TRUE(setup.WaitForPageTitle(ICONS_TITLE));
   ExpectTheProductsFileType();
   EXPECT_EQ(Classes("otherfile"), "Other Viewer");
@@ -174,7 +174,7 @@ protected:
 
 // Reaching the page's timer means no question held the work up.
 TEST_P(RegisteredEarlier, IsReplacedWithoutAQuestion) {
-  ArriveAtTheFinishedRegistryPage();
+  ASSERT_NO_FATAL_FAILURE(ArriveAtTheFinishedRegistryPage());
   ExpectTheProductsFileType();
 }
 
@@ -191,7 +191,7 @@ TEST_P(AbortWhileRegistering, AsksAfterTheCurrentRow) {
   const bool stop = GetParam();
   {
     MessageHold hold(setup.Frame(), WM_COMMAND, IDC_START_REGISTRY, REGISTRY_TITLE);
-    RunUntilTheRegistryPageTakes(hold);
+    ASSERT_NO_FATAL_FAILURE(RunUntilTheRegistryPageTakes(hold));
     setup.ClickWhileHeld({setup.ButtonPoint(IDC_EXIT)});
   }
   HWND question = setup.WaitForMessageBox(FRAME_CAPTION);

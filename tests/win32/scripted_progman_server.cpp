@@ -153,10 +153,11 @@ void ScriptedProgmanServer::OnRequest(HWND client, LPARAM lParam) {
       break;
     }
     case ServerScript::ANSWER_AND_GO:
-      PostData(client, item, text, CF_TEXT);
-      // The client's acknowledgement cannot reach us now: the block and the atom are its own.
-      unacknowledged.clear();
+      // Gone before the answer is posted, so that nothing the client posts back can reach a
+      // window that still stands: the block and the atom are the client's own.
       DestroyWindow(window);
+      PostData(client, item, text, CF_TEXT);
+      unacknowledged.clear();
       break;
   }
 }

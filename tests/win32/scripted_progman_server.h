@@ -17,7 +17,7 @@ struct ServerScript {
     NOT_TEXT,       // the text, but in a format other than CF_TEXT
     NEVER,          // nothing at all
     REFUSE,         // a negative acknowledgement
-    ANSWER_AND_GO,  // the text, and then the server window is destroyed
+    ANSWER_AND_GO,  // the text from a server window destroyed just before
   };
   enum CommandsAnswer { ACK_POSITIVE, ACK_NEGATIVE, NO_ACK };
   std::string groupList = "Accessories\r\n";

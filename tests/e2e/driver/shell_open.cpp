@@ -35,7 +35,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
 ShellOpened::ShellOpened(const std::string& document) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
+  // No dialog: with no program for the document, the shell would ask for one and wait for ever.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   info.lpVerb = "open";
   info.lpFile = document.c_str();
   info.nShow = SW_SHOWNORMAL;
