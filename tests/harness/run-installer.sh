@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
-# Runs the built Installer (the x86-64 twin, which runs on every host): in a window on
-# $DISPLAY when there is one; otherwise walks the wizard on a virtual display and saves a
-# PNG of every page. Either way in a fresh prefix that is removed afterwards.
+# Runs the built Installer: the shipped 32-bit setup.exe under 32-bit Wine where this kernel
+# runs 32-bit code, its x86-64 twin elsewhere (saying so). In a window on $DISPLAY when there
+# is one; otherwise walks the wizard on a virtual display and saves a PNG of every page.
+# Either way in a fresh prefix that is removed afterwards.
 #   run-installer.sh BUILD_DIR
 set -euo pipefail
 harness=$(cd "$(dirname "$0")" && pwd)
-tree=$1/win64
+case $("$harness/../../scripts/probe-i386.sh") in
+  "i386: native"*)
+    tree=$1/win32
+    export TARN_WINEARCH=win32
+    echo "Running the shipped setup.exe ($tree/src/setup.exe) under 32-bit Wine."
+    ;;
+  *)
+    tree=$1/win64
+    echo "This machine cannot run 32-bit code: running the x86-64 twin ($tree/src/setup.exe), built" \
+      "from the same sources as the shipped setup.exe."
+    ;;
+esac
 if [ -n "${DISPLAY:-}" ]; then
   TARN_WINE_DISPLAY=$DISPLAY exec "$harness/wine-run.sh" "$tree/src/setup.exe"
 fi
