@@ -8,7 +8,8 @@
 set -euo pipefail
 . "$(dirname "$0")/image-env.sh"
 harness=$(cd "$tarn_vm_dir/../harness" && pwd)
-packages=(linux-image-686 busybox-static wine32 fonts-wine xvfb)
+# cmake for its ctest, which runs the whole 32-bit tree inside the guest (run-tree.sh).
+packages=(linux-image-686 busybox-static wine32 fonts-wine xvfb cmake)
 
 [ -f "$tarn_vm_image/ready" ] && exit 0
 mkdir -p "$tarn_vm_cache"
