@@ -45,7 +45,8 @@ case $way in
     ;;
   "i386: vm-all"*)
     how="every Win32 and end-to-end test under 32-bit Wine in the i386 virtual machine"
-    tier "win32 (the shipped setup.exe, in the virtual machine)" "$top/tests/vm/run-tree.sh" "$build/win32" ||
+    # Every entry one after the other on one emulated CPU: hours for the whole tree.
+    tier "win32 (the shipped setup.exe, in the virtual machine)" "$top/tests/vm/run-tree.sh" "$build/win32" 21600 ||
       shipped=FAILED
     ;;
   "i386: vm"*)

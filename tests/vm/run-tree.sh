@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Runs the Win32 and end-to-end tests of the 32-bit build tree inside the i386 virtual machine,
-# for hosts whose kernel cannot run 32-bit code: the guest's own CTest runs the tree's entries
-# as a host would, under 32-bit Wine, with every wait bound and time limit stretched for
-# emulation. The tree's programs and the harness stand at the host's paths inside the guest,
-# so the entries run unchanged. The pictures land in the tree's screenshots/, the guest's log
-# and console in its vm-all/. Fails, saying why, when the tests cannot run.
-#   run-tree.sh BUILD_TREE [CTEST ARGUMENTS...]   (e.g. -R '^e2e\.walk$' for a part of it)
+# Runs Win32 and end-to-end tests of the 32-bit build tree inside the i386 virtual machine, for
+# hosts whose kernel cannot run 32-bit code: the guest's own CTest runs the tree's entries as a
+# host would, under 32-bit Wine, with every wait bound and time limit stretched for emulation.
+# The tree's programs and the harness stand at the host's paths inside the guest, so the
+# entries run unchanged. The pictures land in the tree's screenshots/, the guest's log and
+# console in its vm/. SECONDS bounds the whole boot. Fails, saying why, when the tests cannot
+# run.
+#   run-tree.sh BUILD_TREE SECONDS [CTEST ARGUMENTS...]   (e.g. -R '^e2e[.]walk$' for one entry)
 set -uo pipefail
 . "$(dirname "$0")/image-env.sh"
 tree=$(cd "$1" && pwd)
-shift
+limit=$2
+shift 2
 source_dir=$(cd "$tarn_vm_dir/../.." && pwd)
 # Emulated, the guest runs programs many times slower than a host does.
 scale=10
@@ -48,10 +50,9 @@ status=\$?
 exit \$status
 RUN
 
-logs=$tree/vm-all
+logs=$tree/vm
 started=$SECONDS
-# Every entry one after the other on one emulated CPU: hours for the whole tree.
-"$tarn_vm_dir/boot-guest.sh" "$tarn_vm_image" "$job" "$scratch/out" 21600
+"$tarn_vm_dir/boot-guest.sh" "$tarn_vm_image" "$job" "$scratch/out" "$limit"
 status=$?
 echo "run-tree: boot and tests in the i386 virtual machine took $((SECONDS - started)) s"
 rm -rf "$logs"
