@@ -43,13 +43,19 @@ bool BoxTicked(const InstallerSession& setup) {
   return SendMessageA(GetDlgItem(setup.Page(), IDC_READER_CHECKBOX), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// A click on the reader's box; true once the box shows the state. The focus comes with the
+// button going down, the tick only with it coming up, so the tick is what is waited for.
+bool ClickTheBox(InstallerSession& setup, bool ticked) {
+  return setup.ClickPageControl(IDC_READER_CHECKBOX) && WaitUntil([&] { return BoxTicked(setup) == ticked; });
+}
+
 // What every finish page shows, and Finish as the only way on.
 void ExpectFinishPage(const InstallerSession& setup, bool readerPartShown) {
   EXPECT_EQ(setup.ButtonCaption(IDC_EXIT), "Finish");
   EXPECT_FALSE(setup.ButtonEnabled(IDC_BACK));
   EXPECT_FALSE(setup.ButtonEnabled(IDC_NEXT));
-  // The group's window, which the shell opens when it makes the group, may come up over the
-  // wizard at any moment; once a person has the wizard in front again, Finish has the focus.
+  // Once the shell's window on the group is closed, the wizard may not be the active window;
+  // with the wizard in front again, Finish has the focus.
   EXPECT_TRUE(WaitUntil([&] { return BringToForeground(setup.Frame()) && setup.FocusedControl() == IDC_EXIT; }))
       << "focus on " << setup.FocusedControl();
   for (int id : {IDC_READER_GROUP, IDC_READER_CHECKBOX, IDC_READER_TEXT, IDC_READER_NOTE})
@@ -79,8 +85,7 @@ TEST(Finish, AnInstallationWithTheLibraryVariableEndsByStartingTheReaderSetup) {
   ASSERT_TRUE(setup.Started());
   ASSERT_TRUE(WalkToFinish(setup));
   ExpectFinishPage(setup, true);
-  ASSERT_TRUE(setup.ClickPageControl(IDC_READER_CHECKBOX));
-  ASSERT_TRUE(BoxTicked(setup));
+  ASSERT_TRUE(ClickTheBox(setup, true));
   setup.Click(IDC_EXIT);
   ASSERT_TRUE(setup.WaitForExit());
   EXPECT_EQ(setup.ExitCode(), 0u);
@@ -130,7 +135,7 @@ TEST(Finish, AReaderSetupThatCannotStartIsReportedAndAnEarlierDesktopFileStays) 
   ASSERT_TRUE(setup.Started());
   ASSERT_TRUE(WalkToFinish(setup));
   ExpectFinishPage(setup, true);
-  ASSERT_TRUE(setup.ClickPageControl(IDC_READER_CHECKBOX));
+  ASSERT_TRUE(ClickTheBox(setup, true));
   setup.Click(IDC_EXIT);
   HWND box = setup.WaitForMessageBox("Error");
   ASSERT_NE(box, nullptr);
@@ -153,11 +158,9 @@ TEST_P(FinishWithoutTheReader, TheReaderSetupDoesNotRun) {
   InstallerSession setup(SetupPath(), MEDIUM_DISK);
   ASSERT_TRUE(setup.Started());
   ASSERT_TRUE(WalkToFinish(setup));
-  ASSERT_TRUE(setup.ClickPageControl(IDC_READER_CHECKBOX));
-  ASSERT_TRUE(BoxTicked(setup));
+  ASSERT_TRUE(ClickTheBox(setup, true));
   if (GetParam() == WayOut::ExitButton) {
-    ASSERT_TRUE(setup.ClickPageControl(IDC_READER_CHECKBOX));
-    ASSERT_FALSE(BoxTicked(setup));
+    ASSERT_TRUE(ClickTheBox(setup, false));
   }
   Leave(setup, GetParam());
   ASSERT_TRUE(setup.WaitForExit());

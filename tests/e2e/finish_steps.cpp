@@ -7,6 +7,7 @@
 
 #include "copy_steps.h"
 #include "held_still.h"
+#include "input.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "test_environment.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr char READER_STANDIN_VARIABLE[] = "TARN_READER_STANDIN";
 constexpr char ICONS_TITLE[] = "Installing icons";
+constexpr char GROUP_WINDOW_TITLE[] = "TARN"; // the group's name
+constexpr char SHELL_FOLDER_CLASS[] = "ExplorerWClass";
 constexpr char SESSION_MANAGER[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 constexpr char PENDING_VALUE[] = "PendingFileRenameOperations";
 
@@ -33,8 +36,23 @@ std::string StoredCaption(HWND window) {
   return std::string(text, length > 0 ? length : 0);
 }
 
+// Wine's shell opens the new group's folder in a window of its own, in a process of its own,
+// which comes up over the wizard whenever it is ready, even after the wizard has taken the
+// foreground back. A person closes it and turns to the wizard; so does the walk, so that no
+// click meant for the finish page lands on it.
+bool CloseTheGroupWindow() {
+  HWND window = nullptr;
+  if (!WaitUntil([&] { return (window = FindWindowA(SHELL_FOLDER_CLASS, GROUP_WINDOW_TITLE)) != nullptr; })) {
+    std::printf("the shell opened no window for the group \"%s\"\n", GROUP_WINDOW_TITLE);
+    return false;
+  }
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  return WaitUntil([&] { return !IsWindow(window); });
+}
+
 // Pictures each page as it shows, the program held still meanwhile so that none can move on
-// in between, until the finish page or the error page; the finish page once it has painted.
+// in between, until the finish page or the error page; the finish page once it has painted,
+// with the group's window closed and the wizard in front.
 bool PictureWorkPagesUntilFinish(InstallerSession& setup) {
   std::set<std::string> pictured{COPY_TITLE}; // with its full bar already
   std::string title;
@@ -51,7 +69,8 @@ bool PictureWorkPagesUntilFinish(InstallerSession& setup) {
   for (const char* page : {REGISTRY_TITLE, ICONS_TITLE})
     if (pictured.count(page) == 0) std::printf("the page \"%s\" passed before it could be pictured\n", page);
   if (title != FINISH_TITLE) std::printf("the walk ended on the page \"%s\"\n", title.c_str());
-  return arrived && title == FINISH_TITLE && setup.Screenshot();
+  return arrived && title == FINISH_TITLE && CloseTheGroupWindow() && BringToForeground(setup.Frame()) &&
+         setup.Screenshot();
 }
 
 } // namespace

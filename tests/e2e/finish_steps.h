@@ -28,8 +28,9 @@ bool PlaceReaderSetup();
 bool PlaceReaderSetup(const std::string& bytes);
 
 // From the welcome page (whose product identity is checked) to the finish page, with a
-// picture of every page; the work pages are pictured as they pass. False when the finish page
-// does not come.
+// picture of every page; the work pages are pictured as they pass. The window that the shell
+// opens on the new group is closed, as a person closes it. False when the finish page does
+// not come.
 bool WalkToFinish(InstallerSession& setup);
 
 // The installation folder made before the run, holding these files.
