@@ -15,16 +15,16 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "destination/component_selection.h"
-#include "destination/directory_store.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
 #include "import_patch.h"
 #include "payload/copy_page.h"
 #include "payload/payload_copier.h"
-#include "payload/progress_bar.h"
 #include "resource_ids.h"
 #include "stopwatch.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -171,17 +171,17 @@ bool CopyOnce(HWND page, const std::string& destination, Run& run) {
   phase = BEFORE_FIRST_ROW;
   QueryPerformanceCounter(&phaseStart);
   const Stopwatch watch;
-  PayloadCopier copier(page, installState.catalogue);
-  currentCopier = &copier;
+  PayloadCopier& copier = *openCopier.Open(page, installState.catalogue);
   const bool done = copier.Prepare() && copier.CopyAll();
   // What runs after the last row counts with what ran before the first.
   EnterPhase(BEFORE_FIRST_ROW);
   run.totalMs = watch.Milliseconds();
   copier.Release();
-  currentCopier = nullptr;
+  const int failure = copier.Failure().code;
+  openCopier.Close();
   while (!patches.empty()) patches.pop_back();
   std::copy(std::begin(phaseMs), std::end(phaseMs), run.phaseMs);
-  if (!done) std::fprintf(stderr, "the copy failed with error %d\n", copier.ErrorCode());
+  if (!done) std::fprintf(stderr, "the copy failed with error %d\n", failure);
   return done;
 }
 
@@ -229,8 +229,7 @@ int main(int argc, char** argv) {
   // The chunks are read from the setup.exe given; the dialogs came from this program.
   installState.instance = payload;
   FillCatalogue(installState.catalogue);
-  installState.programChosen = installState.databaseChosen = 1;
-  ApplyComponentChoice();
+  SelectComponent(installState.catalogue, ALL_COMPONENTS, ROW_SELECTED);
   installState.fontsInFontsFolder = 1;
 
   char temporary[MAX_PATH];

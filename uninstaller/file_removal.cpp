@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "core/product_tables.h"
-#include "core/table_rows.h"
+#include "core/catalogue.h"
+#include "wizard/product.h"
 
 namespace {
 
-bool IsProgram(const Installation& installation, const char* name) {
+bool IsTheRunningUninstaller(const Installation& installation, const char* name) {
   return EqualIgnoringCase(name, installation.programName);
 }
 
@@ -26,14 +26,14 @@ bool IsDotEntry(const char* name) {
 bool ProductFilesPresent(const Installation& installation) {
   char path[PATH_CAPACITY];
   for (const FileEntry& row : TableRows(productFiles))
-    if (!IsProgram(installation, row.name) && InFolder(installation, row.name, path) && ExistsPath(path)) return true;
+    if (!IsTheRunningUninstaller(installation, row.name) && InFolder(installation, row.name, path) && ExistsPath(path)) return true;
   return false;
 }
 
 void RemoveProductFiles(const Installation& installation, RemovalReport& report) {
   char path[PATH_CAPACITY];
   for (const FileEntry& row : TableRows(productFiles)) {
-    if (IsProgram(installation, row.name) || !InFolder(installation, row.name, path) || !ExistsPath(path)) continue;
+    if (IsTheRunningUninstaller(installation, row.name) || !InFolder(installation, row.name, path) || !ExistsPath(path)) continue;
     if (DeleteFileA(path))
       ++report.filesRemoved;
     else
@@ -49,7 +49,7 @@ bool ListKeptFiles(const Installation& installation, RemovalReport& report) {
   if (search == INVALID_HANDLE_VALUE) return false;
   bool onlyProgram = true;
   do {
-    if (IsDotEntry(found.cFileName) || IsProgram(installation, found.cFileName)) continue;
+    if (IsDotEntry(found.cFileName) || IsTheRunningUninstaller(installation, found.cFileName)) continue;
     onlyProgram = false;
     // A product file still here is held open, and named as such.
     if (!IsProductFile(found.cFileName)) report.kept.Add(found.cFileName);

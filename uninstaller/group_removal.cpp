@@ -5,9 +5,8 @@
 #include <dde.h>
 
 #include "core/catalogue.h"
-#include "core/product_tables.h"
-#include "core/table_rows.h"
 #include "progman/progman_conversation.h"
+#include "wizard/product.h"
 
 namespace {
 

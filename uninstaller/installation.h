@@ -3,7 +3,7 @@
 #ifndef TARN_UNINSTALLER_INSTALLATION_H
 #define TARN_UNINSTALLER_INSTALLATION_H
 
-#include "core/path_rules.h"
+#include "core/file_rules.h"
 
 struct Installation {
   char program[PATH_CAPACITY]; // the running uninstaller

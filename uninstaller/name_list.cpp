@@ -1,6 +1,6 @@
 #include "name_list.h"
 
-#include "core/text_writer.h"
+#include "core/bounded_text.h"
 
 void NameList::Add(const char* name) {
   char joined[CAPACITY];

@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include "core/path_rules.h"
-#include "core/product_tables.h"
-#include "core/table_rows.h"
-#include "registration/delete_key_tree.h"
+#include "core/catalogue.h"
+#include "core/file_rules.h"
 #include "registration/file_type.h"
 #include "registration/registry_values.h"
+#include "wizard/product.h"
 
 namespace {
 

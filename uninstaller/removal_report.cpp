@@ -1,6 +1,6 @@
 #include "removal_report.h"
 
-#include "core/text_writer.h"
+#include "core/bounded_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/path_rules.h"
+#include "core/file_rules.h"
 #include "wininit_text.h"
 
 namespace {

@@ -3,15 +3,15 @@
 // setup.exe it carries no C runtime and imports only system DLLs.
 #include <windows.h>
 
-#include "core/product_tables.h"
 #include "file_removal.h"
+#include "finish/finish.h"
 #include "group_removal.h"
 #include "installation.h"
-#include "registration/desktop_file_creation.h"
-#include "registration/product_registration.h"
+#include "registration/registry_step.h"
 #include "registry_removal.h"
 #include "removal_report.h"
 #include "restart_deletion.h"
+#include "wizard/product.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "wininit_text.h"
 
-#include "core/path_rules.h"
+#include "core/file_rules.h"
 
 namespace {
 

@@ -1,16 +1,89 @@
 #include "core/frame.h"
 
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "core/painted_controls.h"
-#include "core/reader_setup.h"
-#include "core/start_wizard.h"
+#include "core/page_walk.h"
 #include "resource_ids.h"
 
 namespace {
 
-// The bold font when it was made here rather than borrowed from the frame, which owns its own.
-HFONT createdBoldFont;
+
+WNDPROC previousPanelProc;
+WNDPROC previousSeparatorProc;
+
+const COLORREF PANEL_BACKGROUND = RGB(0, 128, 128);
+
+// A line through the points, the last one left out, one pixel wide in the colour.
+void DrawLine(HDC dc, const POINT* points, int count, COLORREF colour) {
+  HPEN pen = CreatePen(PS_SOLID, 0, colour);
+  HGDIOBJ kept = SelectObject(dc, pen);
+  Polyline(dc, points, count);
+  SelectObject(dc, kept);
+  DeleteObject(pen);
+}
+
+void DrawPanelBitmap(HDC dc, const RECT& client) {
+  HBITMAP bitmap = LoadBitmapA(installState.instance, MAKEINTRESOURCEA(IDB_PANEL));
+  if (bitmap == nullptr) return;
+  BITMAP size;
+  GetObjectA(bitmap, sizeof size, &size);
+  HDC memory = CreateCompatibleDC(dc);
+  if (memory != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const int x = (client.right - size.bmWidth - (client.left + 2)) >> 1;
+    const int y = (client.bottom - size.bmHeight - (client.top + 2)) >> 1;
+    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+  }
+  DeleteObject(bitmap);
+}
+
+void PaintPanel(HWND control) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(control, &paint);
+  RECT client;
+  GetClientRect(control, &client);
+  PaintSunkenFrame(dc, client, RGB(255, 255, 255));
+  HBRUSH background = CreateSolidBrush(PANEL_BACKGROUND);
+  RECT inner = {client.left + 2, client.top + 2, client.right, client.bottom};
+  FillRect(dc, &inner, background);
+  DrawPanelBitmap(dc, client);
+
+  DeleteObject(background);
+  EndPaint(control, &paint);
+}
+
+void PaintSeparator(HWND control) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(control, &paint);
+  RECT client;
+  GetClientRect(control, &client);
+  const POINT shadow[] = {{client.left, client.top}, {client.right, client.top}};
+  const POINT highlight[] = {{client.left, client.top + 1}, {client.right, client.top + 1}};
+  DrawLine(dc, shadow, 2, GetSysColor(COLOR_BTNSHADOW));
+  DrawLine(dc, highlight, 2, GetSysColor(COLOR_BTNHIGHLIGHT));
+  EndPaint(control, &paint);
+}
+
+LRESULT CALLBACK BitmapPanelProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) PaintPanel(control);
+  return CallWindowProcA(previousPanelProc, control, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SeparatorProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) PaintSeparator(control);
+  return CallWindowProcA(previousSeparatorProc, control, message, wParam, lParam);
+}
+
+WNDPROC Subclass(HWND control, WNDPROC procedure) {
+  return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+void TakeOverPaintedControls(HWND frame) {
+  previousPanelProc = Subclass(GetDlgItem(frame, IDC_BITMAP_PANEL), BitmapPanelProc);
+  previousSeparatorProc = Subclass(GetDlgItem(frame, IDC_SEPARATOR), SeparatorProc);
+}
+
 
 void CentreOnScreen(HWND window) {
   RECT rect;
@@ -25,8 +98,8 @@ HFONT MakeBoldFont(HWND window) {
   LOGFONTA description;
   if (font == nullptr || GetObjectA(font, sizeof description, &description) == 0) return font;
   description.lfWeight = FW_BOLD;
-  createdBoldFont = CreateFontIndirectA(&description);
-  return createdBoldFont != nullptr ? createdBoldFont : font;
+  installState.ownBoldFont = CreateFontIndirectA(&description);
+  return installState.ownBoldFont != nullptr ? installState.ownBoldFont : font;
 }
 
 void SetFrameIcons(HWND frame) {
@@ -38,8 +111,8 @@ void SetFrameIcons(HWND frame) {
 INT_PTR OnFrameCommand(WORD id) {
   switch (id) {
     case IDC_EXIT:
-      if (installState.startReaderOnFinish)
-        LaunchReaderSetup();
+      if (installState.exitAction != nullptr)
+        installState.exitAction();
       else
         installState.stopRequested = 1;
       return 1;
@@ -56,7 +129,8 @@ INT_PTR OnFrameCommand(WORD id) {
 
 } // namespace
 
-INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM) {
+
+INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       installState.mainWindow = frame;
@@ -64,7 +138,7 @@ INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM) {
       installState.boldFont = MakeBoldFont(frame);
       TakeOverPaintedControls(frame);
       SetFrameIcons(frame);
-      StartWizard();
+      reinterpret_cast<WizardStart>(lParam)();
       return 0;
     case WM_COMMAND:
       return OnFrameCommand(LOWORD(wParam));
@@ -80,14 +154,9 @@ INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM) {
   }
 }
 
-int RunInstaller(HINSTANCE instance) {
-  installState.instance = instance;
-  installState.currentPage = nullptr;
-  installState.stopRequested = 0;
-  installState.startReaderOnFinish = 0;
-  installState.errorCode = 0;
-  installState.pageSequence = PageSequence{};
-  installState.mainWindow = CreateDialogParamA(instance, "MAINDLG", nullptr, FrameProc, 0);
+int RunFrame(WizardStart start) {
+  installState.mainWindow =
+      CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(start));
   if (installState.mainWindow == nullptr) return 0;
 
   MSG message;
@@ -101,8 +170,17 @@ int RunInstaller(HINSTANCE instance) {
       DestroyWindow(installState.mainWindow);
     }
   }
-  if (createdBoldFont != nullptr) DeleteObject(createdBoldFont);
-  createdBoldFont = nullptr;
+  if (installState.ownBoldFont != nullptr) DeleteObject(installState.ownBoldFont);
+  installState.ownBoldFont = nullptr;
   ReleasePageSequence(installState.pageSequence);
   return 0;
+}
+
+void PaintSunkenFrame(HDC dc, const RECT& c, COLORREF farSides) {
+  const POINT inner[] = {{c.left + 1, c.bottom}, {c.left + 1, c.top + 1}, {c.right, c.top + 1}};
+  const POINT outer[] = {{c.left, c.bottom}, {c.left, c.top}, {c.right + 1, c.top}};
+  const POINT farSide[] = {{c.right, c.top + 1}, {c.right, c.bottom}, {c.left, c.bottom}};
+  DrawLine(dc, inner, 3, RGB(0, 0, 0));
+  DrawLine(dc, outer, 3, GetSysColor(COLOR_BTNSHADOW));
+  DrawLine(dc, farSide, 3, farSides);
 }

@@ -1,15 +1,26 @@
-#include "destination/destination_page.h"
+#include "destination/destination_pages.h"
 
-#include "core/navigation.h"
-#include "destination/directory_store.h"
-#include "destination/size_display.h"
-#include "destination/typed_drive.h"
+#include "core/install_state.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
+#include "destination/disk_space.h"
 #include "resource_ids.h"
 
 namespace {
 
-// The drive whose free space was shown last; it outlives the page.
-char lastQueriedDrive;
+// Shows the selected files' size against the drive's free space (not available for drive 0)
+// and sets the frame's buttons: Back on, Next only when the space suffices. The required size
+// is computed first, in the allocation unit of the drive queried before.
+void ShowSizes(HWND page, char driveLetter) {
+  const int32_t required = RequiredSize(installState.catalogue.files, installState.allocationUnit, ALL_COMPONENTS, 0);
+  const int32_t freeSpace = driveLetter != 0 ? QueryFreeSpace(driveLetter) : FREE_SPACE_NOT_AVAILABLE;
+  char text[SIZE_TEXT_CAPACITY];
+  FormatMegabytes(text, sizeof text, static_cast<uint32_t>(required));
+  SetDlgItemTextA(page, IDC_REQUIRED_SIZE, text);
+  FormatAvailableSize(text, sizeof text, freeSpace);
+  SetDlgItemTextA(page, IDC_AVAILABLE_SIZE, text);
+  SetNavigationButtons(1, SpaceAllowsNext(required, freeSpace));
+}
 
 void ReadTypedDestination(HWND page, char (&text)[PATH_CAPACITY]) {
   GetDlgItemTextA(page, IDC_DESTINATION_EDIT, text, sizeof text);
@@ -27,7 +38,7 @@ void OnDestinationEdited(HWND page) {
   char text[PATH_CAPACITY];
   ReadTypedDestination(page, text);
   const char drive = DriveNamedByText(text);
-  if (NoteTypedDrive(lastQueriedDrive, drive)) ShowSizes(page, drive);
+  if (NoteTypedDrive(installState.lastTypedDrive, drive)) ShowSizes(page, drive);
 }
 
 void OnCommitRequest(HWND page) {

@@ -1,14 +1,12 @@
-#include "destination/replace_page.h"
+#include "destination/destination_pages.h"
 
-#include "core/navigation.h"
+#include "core/install_state.h"
+#include "core/page_walk.h"
 #include "resource_ids.h"
 
 namespace {
 
-// 1 for yes, preselected; kept across visits for the rest of the run. Next needs it.
-int replaceChoice = 1;
-
-int ChosenButton() { return replaceChoice ? IDC_REPLACE_YES : IDC_REPLACE_NO; }
+int ChosenButton() { return installState.replaceChosen ? IDC_REPLACE_YES : IDC_REPLACE_NO; }
 
 void OnInitPage(HWND page) {
   CheckRadioButton(page, IDC_REPLACE_YES, IDC_REPLACE_NO, ChosenButton());
@@ -19,8 +17,8 @@ void OnInitPage(HWND page) {
 
 void OnCommand(HWND page, WORD id) {
   if (id == IDC_REPLACE_YES || id == IDC_REPLACE_NO)
-    replaceChoice = IsDlgButtonChecked(page, IDC_REPLACE_YES) == BST_CHECKED;
-  SetNavigationButtons(1, replaceChoice);
+    installState.replaceChosen = IsDlgButtonChecked(page, IDC_REPLACE_YES) == BST_CHECKED;
+  SetNavigationButtons(1, installState.replaceChosen);
 }
 
 } // namespace

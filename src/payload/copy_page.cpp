@@ -1,48 +1,52 @@
 #include "payload/copy_page.h"
 
-#include <new>
-
-#include "core/error_page.h"
+#include "core/frame.h"
 #include "core/install_state.h"
-#include "core/move_on_pause.h"
-#include "core/navigation.h"
-#include "payload/payload_copier.h"
-#include "payload/progress_bar.h"
 #include "resource_ids.h"
 
-PayloadCopier* currentCopier;
+PageObject<PayloadCopier> openCopier;
 
 namespace {
 
-constexpr UINT MOVE_ON_DELAY_MS = 500;
+const COLORREF FILL_COLOUR = RGB(0, 0, 255);
 
-// One page at a time, so one copier: no allocation that could fail.
-alignas(PayloadCopier) unsigned char copierStorage[sizeof(PayloadCopier)];
+WNDPROC previousBarProc;
+
+void PaintFill(const PayloadCopier* copier, HWND bar, HDC dc) {
+  if (copier == nullptr || copier->TotalBytes() == 0) return;
+  RECT client;
+  GetClientRect(bar, &client);
+  const RECT fill{client.left + PROGRESS_FILL_INSET, client.top + PROGRESS_FILL_INSET,
+                  ProgressFillRight(client.left, client.right, copier->DoneBytes(), copier->TotalBytes()), client.bottom};
+  HBRUSH brush = CreateSolidBrush(FILL_COLOUR);
+  FillRect(dc, &fill, brush);
+  DeleteObject(brush);
+}
 
 void StartPage(HWND page) {
   SetExitCaption("Abort");
   SubclassProgressBar(page);
-  currentCopier = new (copierStorage) PayloadCopier(page, installState.catalogue);
+  openCopier.Open(page, installState.catalogue);
   // The copy starts once the page has been created and shown.
   PostMessageA(page, WM_COMMAND, IDC_START_COPY, 0);
 }
 
 void RunCopy(HWND page) {
-  if (currentCopier == nullptr) return;
+  PayloadCopier* copier = openCopier.Get();
+  if (copier == nullptr) return;
   UpdateWindow(page);
-  if (currentCopier->Prepare() && currentCopier->CopyAll()) {
-    StartMoveOnPause(page, MOVE_ON_DELAY_MS);
+  if (copier->Prepare() && copier->CopyAll()) {
+    StartMoveOnPause(page);
     return;
   }
   // ShowErrorPage copies the argument before it destroys this page and its copier.
-  ShowErrorPage(currentCopier->ErrorCode(), currentCopier->ErrorArgument());
+  ShowErrorPage(copier->Failure().code, copier->Failure().Argument());
 }
 
 void EndPage() {
-  if (currentCopier == nullptr) return;
-  currentCopier->Release();
-  currentCopier->~PayloadCopier();
-  currentCopier = nullptr;
+  if (openCopier.Get() == nullptr) return;
+  openCopier.Get()->Release();
+  openCopier.Close();
 }
 
 } // namespace
@@ -64,4 +68,31 @@ INT_PTR CALLBACK CopyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     return 0;
   }
   return DefaultPageProc(page, message, wParam, lParam);
+}
+
+void SubclassProgressBar(HWND page) {
+  HWND bar = GetDlgItem(page, IDC_PROGRESS_BAR);
+  previousBarProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ProgressBarProc)));
+}
+
+LRESULT CALLBACK ProgressBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(bar, &paint);
+    RECT client;
+    GetClientRect(bar, &client);
+    PaintSunkenFrame(dc, client, GetSysColor(COLOR_BTNHIGHLIGHT));
+    PaintFill(openCopier.Get(), bar, dc);
+    EndPaint(bar, &paint);
+  }
+  return CallWindowProcA(previousBarProc, bar, message, wParam, lParam);
+}
+
+void RedrawProgress(const PayloadCopier& copier) {
+  HWND bar = copier.ProgressBar();
+  if (bar == nullptr) return;
+  HDC dc = GetDC(bar);
+  PaintFill(&copier, bar, dc);
+  ReleaseDC(bar, dc);
 }

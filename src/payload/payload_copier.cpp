@@ -1,20 +1,35 @@
-
 #include "payload/payload_copier.h"
 
-#include "core/bounded_format.h"
-#include "core/confirm_stop.h"
-#include "core/error_page.h"
-#include "core/table_rows.h"
-#include "destination/directory_store.h"
-#include "destination/directory_tree.h"
-#include "payload/file_time_stamp.h"
-#include "payload/payload_path.h"
-#include "payload/progress_bar.h"
+#include "core/bounded_text.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
+#include "payload/copy_page.h"
 #include "resource_ids.h"
+
+namespace {
+
+// Longer than a drive root: the Windows directory then takes a backslash before its folder.
+constexpr UINT DRIVE_ROOT_LENGTH = 3;
+
+// The catalogue's local stamp time as UTC; false when its date is no valid calendar time.
+bool MakeTimeStamp(const Catalogue& catalogue, FILETIME& stamp) {
+  const StampCalendar calendar =
+      StampCalendarOf(catalogue.stampDay, catalogue.stampMonth, catalogue.stampYear, catalogue.version);
+  SYSTEMTIME local{};
+  local.wYear = static_cast<WORD>(calendar.year);
+  local.wMonth = static_cast<WORD>(calendar.month);
+  local.wDay = static_cast<WORD>(calendar.day);
+  local.wHour = static_cast<WORD>(calendar.hour);
+  local.wMinute = static_cast<WORD>(calendar.minute);
+  FILETIME localTime;
+  return SystemTimeToFileTime(&local, &localTime) && LocalFileTimeToFileTime(&localTime, &stamp);
+}
+
+} // namespace
 
 PayloadCopier::PayloadCopier(HWND pageWindow, Catalogue& catalogue)
     : programDirectory{}, destinationDirectory{}, sharedDirectory{}, currentOutputPath{}, timeStamp{},
-      hasTimeStamp(0), fontsAdded(0), errorCode(0), errorArgument{}, pageWindow(pageWindow),
+      hasTimeStamp(0), fontsAdded(0), failure{}, pageWindow(pageWindow),
       progressBar(GetDlgItem(pageWindow, IDC_PROGRESS_BAR)), catalogue(catalogue),
       sourceHandle(0), outputHandle(0), chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
       dataLength(0), progress{}, crcRegister(0), readBuffer{}, checksumBuffer{} {
@@ -35,7 +50,7 @@ int PayloadCopier::Prepare() {
   if (shared != nullptr) {
     CopyBounded(sharedDirectory, sizeof sharedDirectory, shared);
     AppendBackslash(sharedDirectory, sizeof sharedDirectory);
-    if (!CreateDirectoryTree(sharedDirectory)) return Fail(ERROR_CANNOT_CREATE_DIRECTORY, sharedDirectory);
+    if (!CreateDirectoryTree(sharedDirectory)) return failure.Fail(FAILURE_CANNOT_CREATE_DIRECTORY, sharedDirectory);
     return 1;
   }
   for (FileEntry& row : TableRows(catalogue.files))
@@ -46,10 +61,10 @@ int PayloadCopier::Prepare() {
 }
 
 int PayloadCopier::CopyAll() {
-  if (errorCode != 0) return 0;
-  if (!CheckForStop()) return 0;
+  if (failure.code != NO_FAILURE) return 0;
+  if (!ContinueUnlessStopped()) return 0;
   MakeDirectories();
-  if (!CheckForStop()) return 0;
+  if (!ContinueUnlessStopped()) return 0;
   SetDlgItemInt(pageWindow, IDC_CURRENT_DISK, 1, FALSE);
   for (FileEntry& row : TableRows(catalogue.files)) {
     if (row.disk != 1 || row.selected == ROW_NOT_SELECTED) continue;
@@ -98,17 +113,33 @@ void PayloadCopier::Release() {
   if (fontsAdded) SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
 }
 
-int PayloadCopier::Fail(int code, const char* argument) {
-  errorCode = code;
-  CopyBounded(errorArgument, sizeof errorArgument, argument);
-  return 0;
-}
-
-int PayloadCopier::CheckForStop() {
-  if (!ConfirmStop(pageWindow)) return 1;
-  return Fail(ERROR_ABORTED, nullptr);
+int PayloadCopier::ContinueUnlessStopped() {
+  if (!UserConfirmsStop(pageWindow)) return 1;
+  return failure.Fail(FAILURE_ABORTED, nullptr);
 }
 
 void PayloadCopier::ShowProgress() { RedrawProgress(*this); }
 
 void PayloadCopier::ShowStep(const char* step) { SetDlgItemTextA(pageWindow, IDC_COPY_STEP, step); }
+
+bool PayloadCopier::TargetPath(const char* name, int32_t sharedChoice, char (&out)[PATH_CAPACITY]) const {
+  out[0] = '\0';
+  if (IsFontFileName(name)) {
+    char windows[PATH_CAPACITY];
+    const UINT length = GetWindowsDirectoryA(windows, sizeof windows);
+    if (length == 0 || length >= sizeof windows) return false;
+    const char* separator = length > DRIVE_ROOT_LENGTH ? "\\" : "";
+    const char* folder = installState.fontsInFontsFolder ? "Fonts\\" : "SYSTEM\\";
+    return JoinPath(out, sizeof out, {windows, separator, folder, name});
+  }
+  const char* directory = sharedChoice != 0 && sharedDirectory[0] != '\0' ? sharedDirectory : destinationDirectory;
+  if (!EndsInBackslash(directory)) return false;
+  return JoinPath(out, sizeof out, {directory, name});
+}
+
+void PayloadCopier::PlanRow(const FileEntry& row, RowPaths& paths) const {
+  TargetPath(row.name, row.intoSharedDirectory, paths.target);
+  CopyBounded(paths.output, sizeof paths.output, paths.target);
+  // A target without a compressed name leaves the output empty: no file is made for it.
+  if (ExpandsAfterCopy(row) && !MakeCompressedName(paths.output)) paths.output[0] = '\0';
+}

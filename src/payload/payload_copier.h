@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "core/catalogue.h"
-#include "destination/directory_path.h"
-#include "payload/copy_progress.h"
+#include "core/install_state.h"
+#include "payload/copy_plan.h"
 
 // Pieces in which a file source and the checksum pass read.
 constexpr int SOURCE_READ_PIECE = 8192;
@@ -23,16 +23,14 @@ public:
   // Never fails; the time stamp, the total and the program directory are taken here.
   PayloadCopier(HWND pageWindow, Catalogue& catalogue);
 
-  // Takes the destination and shared-files directories; 0 with ERROR_CANNOT_CREATE_DIRECTORY when the latter cannot be made.
+  // Takes the destination and shared-files directories; 0 with FAILURE_CANNOT_CREATE_DIRECTORY when the latter cannot be made.
   int Prepare();
-  // 1 when every selected file of disk 1 is installed, else 0 with the error code and argument set.
+  // 1 when every selected file of disk 1 is installed, else 0 with the failure recorded.
   int CopyAll();
   // Closes what is open, deletes an unfinished output, announces added fonts. Called once.
   void Release();
 
-  int ErrorCode() const { return errorCode; }
-  // The file or directory that the error names, or null.
-  const char* ErrorArgument() const { return errorArgument[0] != '\0' ? errorArgument : nullptr; }
+  const FailureRecord& Failure() const { return failure; }
   HWND ProgressBar() const { return progressBar; }
   uint32_t DoneBytes() const { return progress.doneBytes; }
   uint32_t TotalBytes() const { return progress.totalBytes; }
@@ -76,9 +74,8 @@ private:
   // the destination or shared-files directory. False, out empty, when the path does not fit.
   bool TargetPath(const char* name, int32_t sharedChoice, char (&out)[PATH_CAPACITY]) const;
 
-  int Fail(int code, const char* argument);
-  // 1 to go on; 0 with ERROR_ABORTED when the user confirms a stop.
-  int CheckForStop();
+  // 1 to go on; 0 with FAILURE_ABORTED when the user confirms a stop.
+  int ContinueUnlessStopped();
   void ShowProgress();
   void ShowStep(const char* step);
 
@@ -90,8 +87,7 @@ private:
   FILETIME timeStamp;
   int hasTimeStamp; // 0 when the catalogue's date is no valid calendar time
   int fontsAdded;
-  int errorCode;
-  char errorArgument[PATH_CAPACITY];
+  FailureRecord failure;
   HWND pageWindow;
   HWND progressBar; // looked up once: the bar is drawn after every chunk
   Catalogue& catalogue;

@@ -1,31 +1,22 @@
-#include "progman/icons_page.h"
+#include "progman/progman_conversation.h"
 
 #include <dde.h>
 
-#include <new>
-
-#include "core/error_page.h"
 #include "core/install_state.h"
-#include "core/move_on_pause.h"
-#include "core/navigation.h"
-#include "progman/progman_conversation.h"
 #include "resource_ids.h"
 
-ProgmanConversation* currentConversation;
+PageObject<ProgmanConversation> openConversation;
 
 namespace {
 
-// One page at a time, so one conversation: no allocation that could fail.
-alignas(ProgmanConversation) unsigned char conversationStorage[sizeof(ProgmanConversation)];
-
 void StartPage(HWND page) {
   SetExitCaption("Abort");
-  currentConversation = new (conversationStorage) ProgmanConversation(page, installState.catalogue);
-  const WPARAM command = currentConversation->HasWork() ? IDC_START_ICONS : IDC_ICONS_NOTHING_TO_DO;
+  const ProgmanConversation* conversation = openConversation.Open(page, installState.catalogue);
+  const WPARAM command = conversation->HasWork() ? IDC_START_ICONS : IDC_ICONS_NOTHING_TO_DO;
   PostMessageA(page, WM_COMMAND, command, 0);
 }
 
-void ShowGroupsNotCreated() { ShowErrorPage(ERROR_GROUPS_NOT_CREATED, nullptr); }
+void ShowGroupsNotCreated() { ShowErrorPage(FAILURE_GROUPS_NOT_CREATED, nullptr); }
 
 void OnCommand(HWND page, WPARAM wParam) {
   if (wParam == IDC_ICONS_NOTHING_TO_DO) {
@@ -34,7 +25,7 @@ void OnCommand(HWND page, WPARAM wParam) {
   }
   // "Please wait ..." shows while the initiation is broadcast.
   UpdateWindow(page);
-  if (!currentConversation->Start()) ShowGroupsNotCreated();
+  if (!openConversation.Get()->Start()) ShowGroupsNotCreated();
 }
 
 void OnData(WPARAM wParam, LPARAM lParam) {
@@ -42,15 +33,9 @@ void OnData(WPARAM wParam, LPARAM lParam) {
   UINT_PTR item = 0;
   if (!UnpackDDElParam(WM_DDE_DATA, lParam, &data, &item)) return;
   FreeDDElParam(WM_DDE_DATA, lParam);
-  if (!currentConversation->OnData(reinterpret_cast<HWND>(wParam), reinterpret_cast<HGLOBAL>(data),
+  if (!openConversation.Get()->OnData(reinterpret_cast<HWND>(wParam), reinterpret_cast<HGLOBAL>(data),
                                    static_cast<ATOM>(item)))
     ShowGroupsNotCreated();
-}
-
-void EndPage() {
-  if (currentConversation == nullptr) return;
-  currentConversation->~ProgmanConversation();
-  currentConversation = nullptr;
 }
 
 } // namespace
@@ -61,7 +46,7 @@ INT_PTR CALLBACK IconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       StartPage(page);
       break;
     case WM_COMMAND:
-      if (currentConversation == nullptr || (LOWORD(wParam) != IDC_START_ICONS && wParam != IDC_ICONS_NOTHING_TO_DO))
+      if (openConversation.Get() == nullptr || (LOWORD(wParam) != IDC_START_ICONS && wParam != IDC_ICONS_NOTHING_TO_DO))
         break;
       OnCommand(page, wParam);
       return 1;
@@ -72,14 +57,14 @@ INT_PTR CALLBACK IconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       ShowGroupsNotCreated();
       return 1;
     case WM_DDE_ACK:
-      if (currentConversation == nullptr) break;
-      return currentConversation->OnAck(reinterpret_cast<HWND>(wParam), lParam);
+      if (openConversation.Get() == nullptr) break;
+      return openConversation.Get()->OnAck(reinterpret_cast<HWND>(wParam), lParam);
     case WM_DDE_DATA:
-      if (currentConversation == nullptr) break;
+      if (openConversation.Get() == nullptr) break;
       OnData(wParam, lParam);
       return 1;
     case WM_DESTROY:
-      EndPage();
+      openConversation.Close();
       break;
   }
   return DefaultPageProc(page, message, wParam, lParam);

@@ -2,17 +2,14 @@
 
 #include <dde.h>
 
-#include "core/move_on_pause.h"
-#include "core/table_rows.h"
-#include "destination/directory_store.h"
-#include "progman/nt6_test.h"
-#include "progman/server_texts.h"
+#include "core/platform.h"
+#include "destination/directories.h"
 
 namespace {
 
+// The service, its topic, and the item under which the server lists its groups.
 const char SERVICE[] = "PROGMAN";
-// The item under which the server lists its groups.
-const char GROUP_LIST_ITEM[] = "PROGMAN";
+const char* const GROUP_LIST_ITEM = SERVICE;
 constexpr WORD ACK_POSITIVE = 0x8000;
 constexpr WORD DATA_RELEASE = 0x2000;
 constexpr WORD DATA_ACK_REQUESTED = 0x8000;
@@ -113,7 +110,7 @@ void ProgmanConversation::OnCommandsAcknowledged(LPARAM lParam) {
   ReleaseCommandMemory();
   state = PROGMAN_IDLE;
   Terminate();
-  StartMoveOnPause(client, MOVE_ON_DELAY_MS);
+  StartMoveOnPause(client);
   SetForegroundWindow(GetParent(client));
 }
 
@@ -191,8 +188,9 @@ int ProgmanConversation::ExecuteCommands() {
 }
 
 bool ProgmanConversation::BuildCreation() {
-  const CommandInput input{groupName, GetDestinationDirectory(), catalogue.groupItems, catalogue.groupItemDeletions,
-                           groupExists != 0, RunsOnNt6()};
+  const CommandInput input{groupName,        GetDestinationDirectory(), catalogue.groupItems,
+                           catalogue.groupItemDeletions, groupExists != 0, RunsOnNt6(),
+                           catalogue.helpCaption, catalogue.compiledHelpFile};
   return BuildCommands(commands, sizeof commands, input);
 }
 

@@ -8,12 +8,12 @@
 #include <windows.h>
 
 #include "core/catalogue.h"
-#include "progman/progman_commands.h"
+#include "core/page_walk.h"
+#include "progman/progman_texts.h"
 
 // Timers on the client window: the reply time-out, beside the move-on pause's own timer
-// (core/move_on_pause.h).
+// (core/page_walk.h).
 constexpr UINT_PTR REPLY_TIMER = 2;
-constexpr UINT MOVE_ON_DELAY_MS = 500;
 constexpr UINT REPLY_TIMEOUT_MS = 10000;
 
 enum ProgmanState {
@@ -88,5 +88,12 @@ private:
   const char* groupName;
   char commands[COMMANDS_CAPACITY];
 };
+
+// The icons page "NEWICONDLG": the client window of the conversation, moving on by itself once
+// the shell has the commands.
+INT_PTR CALLBACK IconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The conversation of the open icons page.
+extern PageObject<ProgmanConversation> openConversation;
 
 #endif

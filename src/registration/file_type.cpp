@@ -1,8 +1,6 @@
 #include "registration/file_type.h"
 
-#include "core/path_rules.h"
-#include "registration/delete_key_tree.h"
-#include "registration/key_pair.h"
+#include "core/file_rules.h"
 #include "registration/registry_values.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #ifndef TARN_REGISTRATION_FILE_TYPE_H
 #define TARN_REGISTRATION_FILE_TYPE_H
 
-#include "core/catalogue_rows.h"
-#include "registration/registration_state.h"
+#include "core/catalogue.h"
+#include "registration/registry_step.h"
 
 // The type's keys under HKEY_CLASSES_ROOT: the extension with its dot, and the identifier that
 // the association makes (the extension and "file"). False when they do not fit.

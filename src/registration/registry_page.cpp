@@ -1,33 +1,29 @@
-#include "registration/registry_page.h"
-
-#include "core/error_page.h"
-#include "core/move_on_pause.h"
-#include "core/navigation.h"
+#include "core/page_walk.h"
 #include "registration/registry_step.h"
 #include "resource_ids.h"
 
 namespace {
 
-constexpr UINT MOVE_ON_DELAY_MS = 400;
-
-// The state of the open page; its owner window is null while no page is open.
-RegistrationState registration;
+// The state of the open page.
+PageObject<RegistrationState> openRegistration;
 
 void OnInitDialog(HWND page) {
   SetExitCaption("Abort");
-  registration = RegistrationState{page, 0, nullptr};
+  openRegistration.Open(page);
   // The work starts once the page has been created and shown.
   PostMessageA(page, WM_COMMAND, IDC_START_REGISTRY, 0);
 }
 
 void OnStart(HWND page) {
+  RegistrationState* registration = openRegistration.Get();
+  if (registration == nullptr) return;
   UpdateWindow(page);
-  if (RunRegistryStep(registration)) {
-    StartMoveOnPause(page, MOVE_ON_DELAY_MS);
+  if (RunRegistryStep(*registration)) {
+    StartMoveOnPause(page);
     return;
   }
-  // ShowErrorPage destroys this page; the code and argument are taken first.
-  ShowErrorPage(registration.errorCode, registration.errorArgument);
+  // ShowErrorPage copies the failure before it destroys this page.
+  ShowErrorPage(registration->failure.code, registration->failure.Argument());
 }
 
 } // namespace
@@ -45,7 +41,7 @@ INT_PTR CALLBACK RegistryPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
     if (EndMoveOnPause(page, wParam)) return 1;
     break;
   case WM_DESTROY:
-    registration = RegistrationState{nullptr, 0, nullptr};
+    openRegistration.Close();
     break;
   }
   return DefaultPageProc(page, message, wParam, lParam);

@@ -1,17 +1,15 @@
 #include "registration/registry_step.h"
 
-#include "core/bounded_format.h"
-#include "core/confirm_stop.h"
-#include "core/error_page.h"
-#include "core/install_state.h"
-#include "core/path_rules.h"
-#include "core/table_rows.h"
-#include "destination/directory_store.h"
+#include "core/bounded_text.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
 #include "registration/file_type.h"
 #include "registration/registry_values.h"
-#include "registration/shared_component.h"
 
 namespace {
+
+// Below the system's CurrentVersion key.
+const char APP_PATHS[] = "\\App Paths\\";
 
 // Creates the row's key and writes its value; 0 when the key cannot be created.
 int WriteRegistryRow(const RegistryEntry& row, const char* directory) {
@@ -33,10 +31,41 @@ int WriteRegistryRow(const RegistryEntry& row, const char* directory) {
 int WriteRegistryRows(RegistrationState& state, const char* directory) {
   for (const RegistryEntry& row : TableRows(installState.catalogue.registryEntries)) {
     if (row.selected == ROW_NOT_SELECTED) continue;
-    if (!WriteRegistryRow(row, directory)) return state.Fail(ERROR_CANNOT_CREATE_REGISTRY_ENTRY);
-    if (ConfirmStop(state.ownerWindow)) return state.Fail(ERROR_ABORTED);
+    if (!WriteRegistryRow(row, directory)) return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+    if (UserConfirmsStop(state.ownerWindow)) return state.failure.Fail(FAILURE_ABORTED);
   }
   return 1;
+}
+
+// Marks the product as a user of the component; true when it was not marked before.
+bool MarkProduct(HKEY productShared, const char* sharedName) {
+  // Read whole: a name cut to a short buffer would never match, and count the product again.
+  char marked[PATH_CAPACITY];
+  LONG size = sizeof marked;
+  if (RegQueryValueA(productShared, nullptr, marked, &size) == ERROR_SUCCESS && lstrcmpA(marked, sharedName) == 0)
+    return false;
+  SetDefaultText(productShared, sharedName);
+  return true;
+}
+
+// Adds the product to the component's count when it is new to it.
+bool Count(HKEY componentShared, const char* sharedName, bool isNew) {
+  DWORD users = 0;
+  DWORD type;
+  DWORD size = sizeof users;
+  if (RegQueryValueExA(componentShared, sharedName, nullptr, &type, reinterpret_cast<BYTE*>(&users), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof users)
+    users = 0;
+  if (isNew) ++users;
+  return RegSetValueExA(componentShared, sharedName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&users),
+                        sizeof users) == ERROR_SUCCESS;
+}
+
+// A program file by its extension: its application path points the platform at the shared files.
+bool IsProgramFile(const char* name) {
+  const char* dot = LastOf(name, '.');
+  return dot != nullptr && EqualIgnoringCase(dot, ".exe");
 }
 
 } // namespace
@@ -49,7 +78,7 @@ int RunRegistryStep(RegistrationState& state) {
   if (directory[0] != '\0') AppendBackslash(directory, sizeof directory);
   if (!WriteRegistryRows(state, directory)) return 0;
   // A failure with an error code ends the step, so that the error page names it.
-  if (!RegisterSharedComponent(state) && state.errorCode != 0) return 0;
+  if (!RegisterSharedComponent(state) && state.failure.code != NO_FAILURE) return 0;
   for (const FileTypeEntry& row : TableRows(catalogue.fileTypes))
     if (row.selected != ROW_NOT_SELECTED) RegisterFileType(state, row, directory);
   return RegisterUninstallRows(directory);
@@ -62,5 +91,50 @@ int RegisterUninstallRows(const char* directory) {
     if (JoinPath(command, sizeof command, {directory, row.uninstallProgram}))
       WriteUninstallEntry(row.keyName, row.displayName, command);
   }
+  return 1;
+}
+
+int RegisterSharedComponent(RegistrationState& state) {
+  const Catalogue& catalogue = installState.catalogue;
+  if (GetSharedDirectory() == nullptr || IsEmptyText(catalogue.sharedFolder) || IsEmptyText(catalogue.sharedName)) return 1;
+  char path[PATH_CAPACITY];
+  HKEY key;
+  if (!JoinPath(path, sizeof path, {catalogue.productKey, "\\Shared"}) ||
+      RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
+    return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  const bool isNew = MarkProduct(key, catalogue.sharedName);
+  RegCloseKey(key);
+  if (!JoinPath(path, sizeof path, {catalogue.makerKey, "\\", catalogue.sharedFolder, "\\Shared"}) ||
+      RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
+    return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  const bool counted = Count(key, catalogue.sharedName, isNew);
+  RegCloseKey(key);
+  if (!counted) return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  for (const FileEntry& file : TableRows(catalogue.files))
+    if (file.selected != ROW_NOT_SELECTED && IsProgramFile(file.name) && !RegisterAppPath(state, file.name)) return 0;
+  return 1;
+}
+
+void RegisterProduct() {
+  const Catalogue& catalogue = installState.catalogue;
+  char command[PATH_CAPACITY];
+  // The backslash goes in even after a drive's root: the uninstaller expects this form.
+  if (JoinPath(command, sizeof command, {GetDestinationDirectory(), "\\", catalogue.uninstallerName}))
+    WriteUninstallEntry(catalogue.productName, catalogue.displayName, command);
+  RegSetValueA(HKEY_LOCAL_MACHINE, catalogue.productKey, REG_SZ, catalogue.productNumber,
+               lstrlenA(catalogue.productNumber));
+}
+
+int RegisterAppPath(RegistrationState& state, const char* fileName) {
+  if (LastOf(fileName, '\\') != nullptr) return 0;
+  char path[PATH_CAPACITY];
+  HKEY key;
+  if (!JoinPath(path, sizeof path, {CURRENT_VERSION_KEY, APP_PATHS, fileName}) ||
+      RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
+    return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  const char* shared = GetSharedDirectory();
+  if (JoinDirectoryAndName(path, sizeof path, GetDestinationDirectory(), fileName)) SetDefaultText(key, path);
+  SetNamedText(key, "Path", shared != nullptr ? shared : "");
+  RegCloseKey(key);
   return 1;
 }

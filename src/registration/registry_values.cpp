@@ -1,6 +1,6 @@
 #include "registration/registry_values.h"
 
-#include "core/path_rules.h"
+#include "core/file_rules.h"
 
 LONG SetDefaultText(HKEY key, const char* text) { return RegSetValueA(key, nullptr, REG_SZ, text, lstrlenA(text)); }
 
@@ -18,4 +18,36 @@ int WriteUninstallEntry(const char* keyName, const char* displayName, const char
   SetNamedText(key, "UninstallString", command);
   RegCloseKey(key);
   return 1;
+}
+
+namespace {
+constexpr DWORD SUBKEY_NAME_CAPACITY = 100;
+} // namespace
+
+int DeleteKeyTree(HKEY parent, const char* name) {
+  HKEY key;
+  if (RegOpenKeyA(parent, name, &key) != ERROR_SUCCESS) return 0;
+  char subkey[SUBKEY_NAME_CAPACITY];
+  DWORD index = 0;
+  while (RegEnumKeyA(key, index, subkey, SUBKEY_NAME_CAPACITY) == ERROR_SUCCESS) {
+    // A deleted subkey's place is taken by the next one; one that stays is looked past.
+    if (!DeleteKeyTree(key, subkey)) ++index;
+  }
+  RegCloseKey(key);
+  return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
+}
+
+void KeyPair::CloseFirst() {
+  RegCloseKey(first);
+  first = nullptr;
+}
+
+void KeyPair::CloseSecond() {
+  RegCloseKey(second);
+  second = nullptr;
+}
+
+void KeyPair::CloseBoth() {
+  if (second != nullptr) RegCloseKey(second);
+  if (first != nullptr) RegCloseKey(first);
 }

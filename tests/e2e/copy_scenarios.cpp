@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "copy_steps.h"
-#include "core/product_tables.h"
 #include "destination_steps.h"
 #include "file_lock.h"
 #include "installer_session.h"
@@ -22,6 +21,7 @@
 #include "screenshot_album.h"
 #include "wait.h"
 #include "whole_file.h"
+#include "wizard/product.h"
 #include "wizard_steps.h"
 
 namespace {

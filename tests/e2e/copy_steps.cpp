@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/product_tables.h"
 #include "held_still.h"
 #include "progress_bar.h"
 #include "resource_ids.h"
@@ -11,6 +10,7 @@
 #include "test_environment.h"
 #include "wait.h"
 #include "whole_file.h"
+#include "wizard/product.h"
 #include "wizard_steps.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue_rows.h"
+#include "core/catalogue.h"
 #include "file_times.h"
 #include "installer_session.h"
 

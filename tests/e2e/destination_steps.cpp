@@ -8,6 +8,11 @@
 #include "window_query.h"
 #include "wizard_steps.h"
 
+bool DirectoryExists(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // Wine's single-line edit control takes no Ctrl+A, so the field is selected with Shift+End.
 bool TypeDestination(InstallerSession& setup, const std::string& text) {
   HWND edit = GetDlgItem(setup.Page(), IDC_DESTINATION_EDIT);

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "destination/existence.h"
 #include "installer_session.h"
 
 constexpr char REPLACE_TITLE[] = "Replace old installation";
@@ -13,6 +12,9 @@ constexpr char FIRST_DESTINATION_TEXT[] =
 constexpr char RETRY_DESTINATION_TEXT[] =
     "The destination directory does not exist and cannot be created! Check and try again.";
 constexpr char REQUIRED_SIZE_TEXT[] = "1.8 MB";
+
+// Whether the path names a directory, as Wine's file system says.
+bool DirectoryExists(const char* path);
 
 // Types the text over the destination field and waits until the page has taken all of it.
 bool TypeDestination(InstallerSession& setup, const std::string& text);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "registration/desktop_file.h"
+#include "finish/desktop_file.h"
 
 namespace {
 

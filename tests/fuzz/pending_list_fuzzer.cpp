@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "registration/pending_list.h"
+#include "finish/pending_list.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "progman/server_texts.h"
+#include "progman/progman_texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "destination/allocation_unit.h"
+#include "core/file_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/bounded_format.h"
+#include "core/bounded_text.h"
 
 #include <gtest/gtest.h>
 

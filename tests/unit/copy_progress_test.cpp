@@ -1,4 +1,4 @@
-#include "payload/copy_progress.h"
+#include "payload/copy_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "registration/desktop_settings.h"
+#include "finish/desktop_file.h"
 
 #include <gtest/gtest.h>
 

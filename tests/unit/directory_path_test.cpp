@@ -1,4 +1,4 @@
-#include "destination/directory_path.h"
+#include "core/file_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/product_tables.h"
 #include "files/file_bytes.h"
 #include "forge/crc_forcing.h"
 #include "forge/exact_image.h"
@@ -20,6 +19,7 @@
 #include "scratch_folder.h"
 #include "szdd/szdd_decoder.h"
 #include "szdd/szdd_encoder.h"
+#include "wizard/product.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/path_rules.h"
+#include "core/file_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "payload/payload_path.h"
+#include "payload/copy_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "core/product_tables.h"
 #include "files/file_bytes.h"
-#include "pe_resources.h"
 #include "payload/crc32.h"
+#include "pe_resources.h"
 #include "szdd/szdd_decoder.h"
 #include "szdd/szdd_format.h"
+#include "wizard/product.h"
 
 namespace {
 

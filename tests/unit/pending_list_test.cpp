@@ -1,4 +1,4 @@
-#include "registration/pending_list.h"
+#include "finish/pending_list.h"
 
 #include <gtest/gtest.h>
 

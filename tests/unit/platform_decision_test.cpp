@@ -1,4 +1,4 @@
-#include "core/platform_decision.h"
+#include "core/platform.h"
 
 #include <gtest/gtest.h>
 

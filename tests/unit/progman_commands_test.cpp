@@ -1,4 +1,4 @@
-#include "progman/progman_commands.h"
+#include "progman/progman_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ struct Commands {
       {COMPONENT_PROGRAM, "tarn.hlp", "TARN help", 1, 0, 1},
       {COMPONENT_END, nullptr, "TARN", 0, 0, 0},
   };
-  CommandInput input{"TARN", "C:\\Program Files\\TARN", items, nullptr, false, false};
+  CommandInput input{"TARN", "C:\\Program Files\\TARN", items, nullptr, false, false, "tarn help", "tarn.chm"};
 
   std::string Build(size_t capacity = COMMANDS_CAPACITY) {
     std::vector<char> out(capacity, 'x');

@@ -1,9 +1,9 @@
-#include "destination/required_size.h"
+#include "destination/disk_space.h"
 
 #include <gtest/gtest.h>
 
-#include "core/product_tables.h"
-#include "destination/row_selection.h"
+#include "core/catalogue.h"
+#include "wizard/product.h"
 
 namespace {
 

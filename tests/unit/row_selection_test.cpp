@@ -1,4 +1,4 @@
-#include "destination/row_selection.h"
+#include "core/catalogue.h"
 
 #include <gtest/gtest.h>
 

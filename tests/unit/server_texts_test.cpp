@@ -1,4 +1,4 @@
-#include "progman/server_texts.h"
+#include "progman/progman_texts.h"
 
 #include <gtest/gtest.h>
 

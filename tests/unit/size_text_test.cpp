@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "destination/free_space.h"
-#include "destination/megabyte_text.h"
+#include "destination/disk_space.h"
 
 namespace {
 

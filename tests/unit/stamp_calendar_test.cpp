@@ -1,4 +1,4 @@
-#include "payload/stamp_calendar.h"
+#include "payload/copy_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "destination/typed_drive.h"
+#include "destination/disk_space.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
-#include "destination/component_selection.h"
+#include "core/catalogue.h"
 
 #include <gtest/gtest.h>
 
 #include "core/install_state.h"
-#include "core/product_tables.h"
-#include "destination/row_selection.h"
+#include "core/page_walk.h"
+#include "wizard/product.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -78,10 +79,18 @@ TEST(ComponentSelection, SkipsAbsentOptionalTables) {
   EXPECT_EQ(t.files[1].selected, 1);
 }
 
+// Leaves the welcome page as Next does: by the action in the product's page table.
+void LeaveWelcomePage() {
+  Catalogue product{};
+  FillCatalogue(product);
+  product.pages[PAGE_WELCOME].onLeave();
+}
+
 TEST(ComponentSelection, TheProductsChoiceSelectsEveryRow) {
   ZeroMemory(&installState.catalogue, sizeof installState.catalogue);
   FillCatalogue(installState.catalogue);
-  ApplyComponentChoice();
+  installState.programChosen = installState.databaseChosen = 1;
+  LeaveWelcomePage();
   for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row)
     EXPECT_EQ(row->selected, ROW_SELECTED) << row->name;
   EXPECT_EQ(productRegistryEntries[0].selected, ROW_SELECTED);
@@ -94,7 +103,7 @@ TEST(ComponentSelection, AComponentNotChosenIsNotSelected) {
   installState.catalogue = t.catalogue;
   installState.programChosen = 0;
   installState.databaseChosen = 1;
-  ApplyComponentChoice();
+  LeaveWelcomePage();
   EXPECT_EQ(t.files[0].selected, 0);
   EXPECT_EQ(t.files[1].selected, 1);
   installState.programChosen = 1;

@@ -1,8 +1,8 @@
 #include "copier_fixture.h"
 
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "destination/directory_store.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
 
 namespace {
 const std::string ROOT = "C:\\copier-tests";

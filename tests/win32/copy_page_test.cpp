@@ -7,10 +7,9 @@
 
 #include "copier_fixture.h"
 #include "copy_hooks.h"
-#include "core/error_page.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "destination/directory_store.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
 #include "payload/copy_page.h"
 #include "resource_ids.h"
 #include "wizard_frame.h"
@@ -31,7 +30,7 @@ protected:
   void SetUp() override {
     CreateDirectoryA(ROOT.c_str(), nullptr);
     CreateDirectoryA(destination.c_str(), nullptr);
-    ResetWizardState();
+    ResetInstallState(GetModuleHandleA(nullptr));
   }
 
   void TearDown() override { CloseWizardFrame(); }
@@ -44,7 +43,7 @@ protected:
     installState.catalogue.files = rows;
     StoreDestinationDirectory(destination.c_str());
     GoToPosition(COPY_POSITION);
-    ASSERT_NE(currentCopier, nullptr);
+    ASSERT_NE(openCopier.Get(), nullptr);
     EXPECT_EQ(ExitCaption(), "Abort");
   }
 
@@ -62,7 +61,7 @@ protected:
 
   // The registry page may already have moved on in turn.
   static bool MovedOn() { return installState.pagePosition >= REGISTRY_POSITION; }
-  static bool OnErrorPage() { return installState.errorCode != 0; }
+  static bool OnErrorPage() { return installState.failure.code != 0; }
   std::string Installed(const std::string& name) const { return ReadWholeFile(destination + "\\" + name); }
 
   std::string destination;
@@ -76,8 +75,8 @@ TEST_F(CopyPage, CopiesEverythingThenMovesOnByItself) {
   EXPECT_EQ(Installed("first.dll"), SampleContent(6000, 40));
   EXPECT_EQ(Installed("second.dll"), SampleContent(6000, 41));
   EXPECT_EQ(Installed("third.dat"), SampleContent(6000, 42));
-  EXPECT_EQ(currentCopier, nullptr);
-  EXPECT_EQ(installState.errorCode, 0);
+  EXPECT_EQ(openCopier.Get(), nullptr);
+  EXPECT_EQ(installState.failure.code, 0);
 }
 
 TEST_F(CopyPage, WithNothingSelectedItMovesOnAsWell) {
@@ -114,10 +113,10 @@ TEST_P(StopQuestion, AnsweredYesEndsOnTheAbortedPage) {
   ASSERT_TRUE(PumpUntil(OnErrorPage));
   ASSERT_EQ(answerer.Questions().size(), 1u);
   EXPECT_EQ(answerer.Questions()[0].text, "Do you want to stop the installation?");
-  EXPECT_EQ(installState.errorCode, ERROR_ABORTED);
+  EXPECT_EQ(installState.failure.code, FAILURE_ABORTED);
   EXPECT_EQ(ControlText(installState.currentPage, IDC_ERROR_MESSAGE), "Installation aborted.");
   EXPECT_EQ(ExitCaption(), "Close");
-  EXPECT_EQ(currentCopier, nullptr);
+  EXPECT_EQ(openCopier.Get(), nullptr);
   EXPECT_EQ(Installed("first.dll"), SampleContent(6000, 40));
   EXPECT_EQ(Installed("second.dl_"), "(missing)");
   EXPECT_EQ(Installed("third.dat"), "(missing)");

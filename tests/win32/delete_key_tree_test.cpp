@@ -1,5 +1,5 @@
 // Deleting a key tree against the prefix's registry: depth first, stepping past what stays.
-#include "registration/delete_key_tree.h"
+#include "registration/registry_values.h"
 
 #include <gtest/gtest.h>
 

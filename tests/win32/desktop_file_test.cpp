@@ -6,14 +6,13 @@
 
 #include <string>
 
-#include "core/finishing.h"
-#include "destination/directory_store.h"
+#include "destination/directories.h"
 #include "expected_desktop_file.h"
-#include "payload/simple_file.h"
-#include "registration/desktop_file.h"
-#include "registration/desktop_file_creation.h"
-#include "registration/desktop_settings.h"
+#include "finish/desktop_file.h"
+#include "finish/finish.h"
+#include "finish/simple_file.h"
 #include "whole_file.h"
+#include "wizard/product.h"
 
 namespace {
 
@@ -96,22 +95,23 @@ TEST_F(DesktopFileOnDisk, SaveFailures) {
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << "nothing is written";
 }
 
-// The record as the entry point builds it from the process's environment.
+// The record as a new desktop file gets it from the process's environment.
 TEST(DesktopSettingsFromEnvironment, FollowsTarnwinLibAndTemp) {
   const std::string temporary = "C:\\" + std::string(227, 'T');
   ASSERT_TRUE(SetEnvironmentVariableA("TARNWIN_LIB", "E:\\Libraries\\TARN"));
   ASSERT_TRUE(SetEnvironmentVariableA("TEMP", temporary.c_str()));
-  BuildDesktopSettings();
+  DesktopSettings settings;
+  ReadDesktopSettings(settings);
   const std::string file = ExpectedDesktopFile("E:\\Libraries\\TARN", temporary.c_str());
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(desktopSettings.bytes), sizeof desktopSettings.bytes),
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(settings.bytes), sizeof settings.bytes),
             file.substr(20, DESKTOP_SETTINGS_SIZE));
-  EXPECT_EQ(desktopSettings.bytes[796 + 218], 'T');
-  EXPECT_EQ(desktopSettings.bytes[796 + 219], '\0') << "219 characters kept";
+  EXPECT_EQ(settings.bytes[796 + 218], 'T');
+  EXPECT_EQ(settings.bytes[796 + 219], '\0') << "219 characters kept";
 
   ASSERT_TRUE(SetEnvironmentVariableA("TARNWIN_LIB", nullptr));
   ASSERT_TRUE(SetEnvironmentVariableA("TEMP", nullptr));
-  BuildDesktopSettings();
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(desktopSettings.bytes), sizeof desktopSettings.bytes),
+  ReadDesktopSettings(settings);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(settings.bytes), sizeof settings.bytes),
             ExpectedDesktopFile(nullptr, nullptr).substr(20, DESKTOP_SETTINGS_SIZE));
 }
 
@@ -123,7 +123,6 @@ protected:
     DeleteFileA(path.c_str());
     ASSERT_TRUE(SetEnvironmentVariableA("TARNWIN_LIB", "F:\\tarn\\lib"));
     ASSERT_TRUE(SetEnvironmentVariableA("TEMP", "C:\\windows\\temp"));
-    BuildDesktopSettings();
   }
   void TearDown() override {
     DeleteFileA(path.c_str());

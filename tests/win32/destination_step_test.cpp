@@ -1,4 +1,4 @@
-#include "destination/destination_step.h"
+#include "destination/directories.h"
 
 #include <windows.h>
 
@@ -9,48 +9,41 @@
 
 #include "beep_counter.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "destination/directory_store.h"
-#include "destination/existence.h"
-#include "destination/old_installation.h"
+#include "core/page_walk.h"
 #include "whole_file.h"
+#include "wizard/wizard.h"
 
 namespace {
 
-constexpr int32_t PASSIVE_PAGE = 1;
-constexpr int32_t REPLACE_PAGE = 3;
 const std::string ROOT = "C:\\step-tests";
 
-// The walk as it stands when the destination page is left: the welcome page already dropped the passive page.
+// The walk as it stands when the destination page is left: the welcome page already dropped
+// the platform note. Leaving is the action of the product's page table.
 class DestinationStep : public ::testing::Test {
 protected:
   void SetUp() override {
     ZeroMemory(&installState.catalogue, sizeof installState.catalogue);
     FillCatalogue(installState.catalogue);
+    installState.programChosen = 1;
     BuildPageSequence(installState.pageSequence, installState.catalogue.pageCount);
-    ChangePageSequence(installState.pageSequence, PASSIVE_PAGE, 0);
+    ChangePageSequence(installState.pageSequence, PAGE_PLATFORM_NOTE, 0);
     CreateDirectoryA(ROOT.c_str(), nullptr);
   }
-  void TearDown() override {
-    installState.catalogue.pageTemplates[DESTINATION_PAGE] = DESTINATION_TEMPLATE;
-    installState.programChosen = 1;
-    ReleasePageSequence(installState.pageSequence);
-  }
+  void TearDown() override { ReleasePageSequence(installState.pageSequence); }
 
+  static int Leave() { return installState.catalogue.pages[PAGE_DESTINATION].onLeave(); }
   static int StepWith(const std::string& destination) {
     StoreDestinationDirectory(destination.c_str());
-    return RunDestinationStep();
+    return Leave();
   }
-  static bool ReplacePageInWalk() { return PageAtPosition(installState.pageSequence, 2) == REPLACE_PAGE; }
-  static std::string DestinationTemplate() { return installState.catalogue.pageTemplates[DESTINATION_PAGE]; }
+  static bool ReplacePageInWalk() { return PageAtPosition(installState.pageSequence, 2) == PAGE_REPLACE; }
 };
 
 TEST_F(DestinationStep, MakesTheDirectoryAndSkipsTheReplacePageWithoutAProgram) {
   EXPECT_EQ(StepWith(ROOT + "\\new\\TARN"), LEAVE_GO_ON);
   EXPECT_TRUE(DirectoryExists((ROOT + "\\new\\TARN").c_str()));
   EXPECT_FALSE(ReplacePageInWalk());
-  EXPECT_EQ(PageAtPosition(installState.pageSequence, 2), 4);
-  EXPECT_EQ(DestinationTemplate(), DESTINATION_TEMPLATE);
+  EXPECT_EQ(PageAtPosition(installState.pageSequence, 2), PAGE_SUMMARY);
 }
 
 TEST_F(DestinationStep, TheReplacePageComesAndGoesWithTheProgramFile) {
@@ -61,7 +54,7 @@ TEST_F(DestinationStep, TheReplacePageComesAndGoesWithTheProgramFile) {
   EXPECT_TRUE(ReplacePageInWalk());
   EXPECT_EQ(StepWith(old), LEAVE_GO_ON);
   EXPECT_TRUE(ReplacePageInWalk());
-  EXPECT_EQ(PageAtPosition(installState.pageSequence, 3), 4); // still held once
+  EXPECT_EQ(PageAtPosition(installState.pageSequence, 3), PAGE_SUMMARY); // still held once
   EXPECT_EQ(StepWith(ROOT + "\\elsewhere"), LEAVE_GO_ON);
   EXPECT_FALSE(ReplacePageInWalk());
 }
@@ -78,7 +71,7 @@ TEST_F(DestinationStep, ARootDestinationIsTestedWithTwoBackslashes) {
   ASSERT_TRUE(WriteWholeFile("C:\\tarn.exe", ""));
   StoreDestinationDirectory("C:\\");
   EXPECT_TRUE(OldInstallationFound());
-  EXPECT_EQ(RunDestinationStep(), LEAVE_GO_ON);
+  EXPECT_EQ(Leave(), LEAVE_GO_ON);
   EXPECT_TRUE(ReplacePageInWalk());
   DeleteFileA("C:\\tarn.exe");
 }
@@ -96,9 +89,8 @@ TEST_F(DestinationStep, ADirectoryThatCannotBeMadeBringsThePageBackFromItsSecond
   const BeepCounter beeps;
   ASSERT_TRUE(beeps.Installed());
   ASSERT_TRUE(WriteWholeFile(ROOT + "\\blocker", ""));
-  ChangePageSequence(installState.pageSequence, REPLACE_PAGE, 1);
-  EXPECT_EQ(StepWith(ROOT + "\\blocker\\TARN"), LEAVE_REBUILD_PAGE);
-  EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);
+  ChangePageSequence(installState.pageSequence, PAGE_REPLACE, 1);
+  EXPECT_EQ(StepWith(ROOT + "\\blocker\\TARN"), LEAVE_RETRY_PAGE);
   EXPECT_TRUE(ReplacePageInWalk()); // the walk is left as it was
   EXPECT_EQ(beeps.Beeps(), 1);
 }
@@ -106,8 +98,7 @@ TEST_F(DestinationStep, ADirectoryThatCannotBeMadeBringsThePageBackFromItsSecond
 TEST_F(DestinationStep, AQuotedPathIsRefusedWithoutABeep) {
   const BeepCounter beeps;
   ASSERT_TRUE(beeps.Installed());
-  EXPECT_EQ(StepWith("\"" + ROOT + "\\quoted"), LEAVE_REBUILD_PAGE);
-  EXPECT_EQ(DestinationTemplate(), DESTINATION_RETRY_TEMPLATE);
+  EXPECT_EQ(StepWith("\"" + ROOT + "\\quoted"), LEAVE_RETRY_PAGE);
   EXPECT_EQ(beeps.Beeps(), 0);
 }
 
@@ -120,10 +111,10 @@ TEST_F(DestinationStep, LongDestinationsAreRefusedFromTheFirstWithoutRoomForABac
   ASSERT_TRUE(DirectoryExists(path.c_str()));
   ASSERT_TRUE(CreateDirectoryA((path + "9").c_str(), nullptr) || DirectoryExists((path + "9").c_str()));
   const BeepCounter beeps;
-  EXPECT_EQ(StepWith(path + "9"), LEAVE_REBUILD_PAGE);
+  EXPECT_EQ(StepWith(path + "9"), LEAVE_RETRY_PAGE);
   EXPECT_EQ(beeps.Beeps(), 1); // the existing directory cannot be used: as if it could not be made
   EXPECT_EQ(StepWith(path + "\\"), LEAVE_GO_ON);
-  EXPECT_EQ(StepWith(path + "90"), LEAVE_REBUILD_PAGE); // stored as its first 259 characters
+  EXPECT_EQ(StepWith(path + "90"), LEAVE_RETRY_PAGE); // stored as its first 259 characters
 }
 
 } // namespace

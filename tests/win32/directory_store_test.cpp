@@ -1,4 +1,4 @@
-#include "destination/directory_store.h"
+#include "destination/directories.h"
 
 #include <windows.h>
 
@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "destination/allocation_unit.h"
+#include "core/file_rules.h"
+#include "core/install_state.h"
 
 namespace {
 
@@ -101,9 +102,9 @@ TEST_F(DefaultDestination, LongestPathsAreKeptAndLongerOnesFallBack) {
 
 TEST_F(DefaultDestination, QueriesTheDestinationsDrive) {
   programFiles.Write("E:\\Programs"); // the test drive E: has 512-byte sectors
-  allocationUnit.exponent = 3;         // as if another drive had been queried before
+  installState.allocationUnit.exponent = 3;         // as if another drive had been queried before
   DefaultDestinationFor("TARN");
-  EXPECT_EQ(allocationUnit.exponent, 9);
+  EXPECT_EQ(installState.allocationUnit.exponent, 9);
 }
 
 TEST(DestinationStore, KeepsAtMost259CharactersAsTyped) {

@@ -1,4 +1,4 @@
-#include "destination/directory_tree.h"
+#include "destination/directories.h"
 
 #include <windows.h>
 
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "beep_counter.h"
-#include "destination/existence.h"
 #include "whole_file.h"
 
 namespace {

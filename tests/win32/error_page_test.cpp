@@ -6,9 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/error_page.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
+#include "core/page_walk.h"
 #include "resource_ids.h"
 #include "wizard_frame.h"
 
@@ -95,7 +94,7 @@ TEST_P(ErrorPageForCode, ShowsTheMessageWithOnlyCloseLeft) {
   PreviousPage();
   EXPECT_EQ(page, installState.currentPage);
   EXPECT_TRUE(IsWindow(page));
-  EXPECT_EQ(expected.code, installState.errorCode);
+  EXPECT_EQ(expected.code, installState.failure.code);
   EXPECT_EQ(expected.text, Message());
 }
 
@@ -103,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(AllCodes, ErrorPageForCode, testing::ValuesIn(EXPECTATI
                          [](const auto& info) { return "Code" + std::to_string(info.param.code); });
 
 TEST_F(ErrorPageTest, MessageWithoutPlaceholderNeedsNoArgument) {
-  ShowErrorPage(ERROR_ABORTED, nullptr);
+  ShowErrorPage(FAILURE_ABORTED, nullptr);
   EXPECT_EQ("Installation aborted.", Message());
 }
 
@@ -112,7 +111,7 @@ TEST_F(ErrorPageTest, MessageWithoutPlaceholderNeedsNoArgument) {
 TEST_F(ErrorPageTest, VeryLongArgumentDoesNotOverrun) {
   std::string argument;
   while (argument.size() < 5000) argument += "C:\\deep\\" + std::to_string(argument.size());
-  ShowErrorPage(ERROR_SOURCE_MISSING, argument.c_str());
+  ShowErrorPage(FAILURE_SOURCE_MISSING, argument.c_str());
 
   const std::string prefix = "The source file ";
   const std::string suffix = " is missing. Contact your supplier.";

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "copy_hooks.h"
-#include "core/product_tables.h"
 #include "registration_fixture.h"
+#include "wizard/product.h"
 
 namespace {
 

@@ -6,9 +6,11 @@
 
 #include <string>
 
-#include "core/finishing.h"
-#include "destination/directory_store.h"
+#include "core/install_state.h"
+#include "destination/directories.h"
+#include "finish/finish.h"
 #include "whole_file.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -42,6 +44,8 @@ protected:
     ASSERT_TRUE(CreateDirectoryA(DESTINATION.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     ASSERT_TRUE(WriteWholeFile(InDestination("uninstal.exe"), "uninstaller"));
     ASSERT_TRUE(WriteWholeFile(OTHER_FILE, "other"));
+    ZeroMemory(&installState.catalogue, sizeof installState.catalogue);
+    FillCatalogue(installState.catalogue);
     StoreDestinationDirectory(DESTINATION.c_str());
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, SESSION_MANAGER, 0, KEY_ALL_ACCESS, &key));
     RegDeleteValueA(key, PENDING);

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "core/install_state.h"
-#include "core/navigation.h"
+#include "core/page_walk.h"
 #include "import_patch.h"
 #include "resource_ids.h"
-#include "wizard_frame.h"
 #include "whole_file.h"
+#include "wizard_frame.h"
 
 namespace {
 
@@ -129,9 +129,9 @@ TEST_F(FinishPageTest, TheBoxShowsUntickedAndFinishFollowsIt) {
   for (int id : READER_CONTROLS) EXPECT_TRUE(IsWindowVisible(GetDlgItem(installState.currentPage, id))) << id;
   EXPECT_EQ(BST_UNCHECKED, SendMessageA(Box(), BM_GETCHECK, 0, 0));
   ClickBox();
-  EXPECT_EQ(1, installState.startReaderOnFinish);
+  EXPECT_NE(nullptr, installState.exitAction) << "Finish starts the reader's setup";
   ClickBox();
-  EXPECT_EQ(0, installState.startReaderOnFinish);
+  EXPECT_EQ(nullptr, installState.exitAction);
   PressFinish();
   EXPECT_EQ(1, installState.stopRequested);
   EXPECT_EQ(0, recorded.winExecCalls);

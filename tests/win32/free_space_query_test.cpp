@@ -1,9 +1,10 @@
-#include "destination/free_space_query.h"
+#include "destination/directories.h"
 
 #include <gtest/gtest.h>
 
-#include "destination/allocation_unit.h"
-#include "destination/free_space.h"
+#include "core/file_rules.h"
+#include "core/install_state.h"
+#include "destination/disk_space.h"
 
 // The test runs with drive E: a tmpfs of 2 MiB, which the system reports as 512-byte sectors,
 // 8 to a cluster.
@@ -11,14 +12,14 @@ namespace {
 
 class FreeSpaceQuery : public ::testing::Test {
 protected:
-  void SetUp() override { allocationUnit.exponent = 3; }
+  void SetUp() override { installState.allocationUnit.exponent = 3; }
 };
 
 TEST_F(FreeSpaceQuery, ReportsTheFreeBytesAndTakesTheSectorSize) {
   const int32_t freeSpace = QueryFreeSpace('E');
   EXPECT_GT(freeSpace, 1879040);
   EXPECT_LE(freeSpace, 2097152);
-  EXPECT_EQ(allocationUnit.exponent, 9);
+  EXPECT_EQ(installState.allocationUnit.exponent, 9);
 }
 
 TEST_F(FreeSpaceQuery, TheLetterMayBeLowerCase) { EXPECT_EQ(QueryFreeSpace('e'), QueryFreeSpace('E')); }
@@ -26,13 +27,13 @@ TEST_F(FreeSpaceQuery, TheLetterMayBeLowerCase) { EXPECT_EQ(QueryFreeSpace('e'),
 TEST_F(FreeSpaceQuery, AMissingDriveIsNotAvailableAndKeepsTheUnit) {
   EXPECT_EQ(QueryFreeSpace('Q'), FREE_SPACE_NOT_AVAILABLE);
   EXPECT_EQ(QueryFreeSpace('"'), FREE_SPACE_NOT_AVAILABLE);
-  EXPECT_EQ(allocationUnit.exponent, 3);
+  EXPECT_EQ(installState.allocationUnit.exponent, 3);
 }
 
 TEST_F(FreeSpaceQuery, TheSystemDriveAnswers) {
   const int32_t freeSpace = QueryFreeSpace('C');
   EXPECT_TRUE(freeSpace == FREE_SPACE_AT_LEAST_2_GIB || freeSpace >= 0) << freeSpace;
-  EXPECT_NE(allocationUnit.exponent, 3);
+  EXPECT_NE(installState.allocationUnit.exponent, 3);
 }
 
 } // namespace

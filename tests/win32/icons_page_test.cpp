@@ -11,14 +11,12 @@
 
 #include "copier_fixture.h"
 #include "copy_hooks.h"
-#include "core/error_page.h"
 #include "core/frame.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "destination/directory_store.h"
+#include "core/page_walk.h"
+#include "core/platform.h"
+#include "destination/directories.h"
 #include "import_patch.h"
-#include "progman/icons_page.h"
-#include "progman/nt6_test.h"
 #include "progman/progman_conversation.h"
 #include "resource_ids.h"
 #include "scripted_progman_server.h"
@@ -33,7 +31,7 @@ const char DESTINATION[] = "C:\\Program Files\\TARN";
 const char GROUPS_NOT_CREATED[] = "Installation succeeded, but groups could not be created in Program Shell.";
 
 bool MovedOn() { return installState.pagePosition == FINISH_POSITION; }
-bool OnErrorPage() { return installState.errorCode != 0; }
+bool OnErrorPage() { return installState.failure.code != 0; }
 bool AtomLeft(const char* name) { return GlobalFindAtomA(name) != 0; }
 
 // Only the scripted servers may answer.
@@ -52,7 +50,7 @@ std::string NewGroupCommands(const std::string& prefix = "C:\\Program Files\\TAR
 class IconsPage : public testing::Test {
 protected:
   void SetUp() override {
-    ResetWizardState();
+    ResetInstallState(GetModuleHandleA(nullptr));
     // The silenced desktop process still holds the name "PROGMAN".
     progmanReferences = GlobalAtomReferences("PROGMAN");
   }
@@ -73,11 +71,11 @@ protected:
 
   // The frame as the entry function makes it, then the walk taken straight to the icons page.
   void ShowIconsPage(GroupItem* items, const char* destination = DESTINATION) {
-    ASSERT_NE(CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, 0), nullptr);
+    ASSERT_TRUE(OpenWizardFrame());
     installState.catalogue.groupItems = items;
     StoreDestinationDirectory(destination);
     GoToPosition(ICONS_POSITION);
-    ASSERT_NE(currentConversation, nullptr);
+    ASSERT_NE(openConversation.Get(), nullptr);
     EXPECT_EQ(ControlText(installState.mainWindow, IDC_EXIT), "Abort");
   }
 
@@ -85,9 +83,9 @@ protected:
   static void ExpireReplyTimer() { SendMessageA(installState.currentPage, WM_TIMER, REPLY_TIMER, 0); }
 
   static void ExpectGroupsNotCreated() {
-    EXPECT_EQ(installState.errorCode, ERROR_GROUPS_NOT_CREATED);
+    EXPECT_EQ(installState.failure.code, FAILURE_GROUPS_NOT_CREATED);
     EXPECT_EQ(ControlText(installState.currentPage, IDC_ERROR_MESSAGE), GROUPS_NOT_CREATED);
-    EXPECT_EQ(currentConversation, nullptr);
+    EXPECT_EQ(openConversation.Get(), nullptr);
   }
 
   GroupItem items[3] = {
@@ -108,8 +106,8 @@ TEST_F(IconsPage, NewGroupTakesOneCommandStringThenTheFinishPageFollows) {
   server.Flush();
   EXPECT_EQ(server.Received(), (Lines{"INITIATE PROGMAN PROGMAN", "REQUEST PROGMAN", "ACK positive",
                                       NewGroupCommands(), "TERMINATE"}));
-  EXPECT_EQ(currentConversation, nullptr);
-  EXPECT_EQ(installState.errorCode, 0);
+  EXPECT_EQ(openConversation.Get(), nullptr);
+  EXPECT_EQ(installState.failure.code, 0);
 }
 
 TEST_F(IconsPage, ExistingGroupIsShownAndItsItemsReplacedCaseIgnored) {
@@ -160,7 +158,7 @@ TEST_F(IconsPage, NegativeAcknowledgementOfTheCommandsStillMovesOn) {
   ASSERT_TRUE(PumpUntil(MovedOn));
   server.Flush();
   EXPECT_EQ(server.CountOf("TERMINATE"), 1u);
-  EXPECT_EQ(installState.errorCode, 0);
+  EXPECT_EQ(installState.failure.code, 0);
 }
 
 TEST_F(IconsPage, GroupListNotInTextIsRefusedAndTheGroupCountsAsAbsent) {
@@ -247,13 +245,13 @@ TEST_F(IconsPage, AbortWhileWaitingEndsWithoutAQuestionAndNothingIsExecuted) {
   PostMessageA(installState.mainWindow, WM_COMMAND, IDC_EXIT, 0);
   ASSERT_TRUE(PumpUntil([] { return installState.mainWindow == nullptr; }));
   EXPECT_TRUE(answerer.Questions().empty());
-  EXPECT_EQ(currentConversation, nullptr);
+  EXPECT_EQ(openConversation.Get(), nullptr);
   server.Flush();
   EXPECT_EQ(server.Received(), (Lines{"INITIATE PROGMAN PROGMAN", "REQUEST PROGMAN", "TERMINATE"}));
 }
 
 // Silence or a refusal: the page waits for the reply time-out, then shows
-// ERROR_GROUPS_NOT_CREATED and ends the conversation.
+// FAILURE_GROUPS_NOT_CREATED and ends the conversation.
 struct Silence {
   const char* name;
   ServerScript script;

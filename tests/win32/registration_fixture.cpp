@@ -1,7 +1,7 @@
 #include "registration_fixture.h"
 
 #include "core/install_state.h"
-#include "destination/directory_store.h"
+#include "destination/directories.h"
 
 bool MakeVolatileKey(const std::string& key) {
   // The levels above it stay lasting, so that lasting siblings can still be made.
@@ -23,11 +23,13 @@ void RegistrationFixture::SetUp() {
   catalogue.productName = TEST_PRODUCT_NAME;
   catalogue.productNumber = TEST_PRODUCT_NUMBER;
   catalogue.makerKey = TEST_ROOT_KEY;
+  catalogue.displayName = "Morvane 12.3";
+  catalogue.uninstallerName = "uninstal.exe";
   installState.stopRequested = 0;
   installState.programChosen = 1;
   SetDestination(destination);
   HWND owner = CreateWindowA("STATIC", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  state = RegistrationState{owner, 0, nullptr};
+  state = RegistrationState(owner);
 }
 
 void RegistrationFixture::TearDown() {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "registration/registration_state.h"
+#include "registration/registry_step.h"
 #include "registry_text.h"
 
 constexpr char TEST_ROOT_KEY[] = "SOFTWARE\\TarnTests";
@@ -37,7 +37,7 @@ protected:
     return RegistryText(HKEY_LOCAL_MACHINE, key, name);
   }
 
-  RegistrationState state{};
+  RegistrationState state{nullptr};
   std::string destination = "C:\\reg-tests\\dest";
 };
 

@@ -1,7 +1,7 @@
 // The registry page in a real frame with this product's catalogue: it works once shown and
 // moves on by itself, the product is registered when it is left, and a failed step ends on
 // the error page without it. (Abort on the page is driven end to end.)
-#include "registration/registry_page.h"
+#include "registration/registry_step.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,13 @@
 
 #include "copier_fixture.h"
 #include "copy_hooks.h"
-#include "core/error_page.h"
+#include "core/catalogue.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "destination/component_selection.h"
-#include "destination/directory_store.h"
-#include "wizard_frame.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
 #include "registration_fixture.h"
 #include "resource_ids.h"
+#include "wizard_frame.h"
 
 namespace {
 
@@ -38,7 +37,8 @@ protected:
     // The frame fills the product's catalogue and shows the welcome page.
     ASSERT_TRUE(OpenWizardFrame());
     StoreDestinationDirectory(DESTINATION);
-    ApplyComponentChoice();
+    // Both components, as the product chooses them on the welcome page.
+    SelectComponent(installState.catalogue, ALL_COMPONENTS, ROW_SELECTED);
   }
 
   void TearDown() override {
@@ -55,7 +55,7 @@ protected:
   }
 
   static bool MovedOn() { return installState.pagePosition == ICONS_POSITION; }
-  static bool OnErrorPage() { return installState.errorCode != 0; }
+  static bool OnErrorPage() { return installState.failure.code != 0; }
 
   static void ExpectTheProductRegistered(bool registered) {
     EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "DisplayName"), registered ? "Morvane 12.3" : "(missing)");
@@ -88,7 +88,7 @@ TEST_F(RegistryPage, AKeyThatCannotBeCreatedShowsItsErrorAndRegistersNoProduct) 
   installState.catalogue.registryEntries = rows;
   ShowRegistryPage();
   ASSERT_TRUE(PumpUntil(OnErrorPage));
-  EXPECT_EQ(installState.errorCode, ERROR_CANNOT_CREATE_REGISTRY_ENTRY);
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   ExpectTheErrorPage("Cannot create registry entry.");
   ExpectTheProductRegistered(false);
 }

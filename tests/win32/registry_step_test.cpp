@@ -5,16 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "copy_hooks.h"
-#include "core/error_page.h"
 #include "core/install_state.h"
-#include "core/navigation.h"
-#include "core/product_tables.h"
-#include "registration/product_registration.h"
+#include "core/page_walk.h"
 #include "registration_fixture.h"
+#include "wizard/product.h"
+#include "wizard/wizard.h"
 
 namespace {
 
-constexpr int REGISTRY_PAGE = 6;
 const std::string ROWS = std::string(TEST_ROOT_KEY) + "\\Rows";
 const std::string VOLATILE = std::string(TEST_ROOT_KEY) + "\\Volatile";
 
@@ -38,7 +36,7 @@ protected:
 
 TEST_F(RegistryStep, WritesEachRowBelowTheDestinationOrAsItIs) {
   EXPECT_EQ(Run(), 1);
-  EXPECT_EQ(state.errorCode, 0);
+  EXPECT_EQ(state.failure.code, 0);
   EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
   EXPECT_EQ(Machine(ROWS + "\\Second"), "plain text");
   // A row without a value only creates its key.
@@ -53,7 +51,7 @@ TEST_F(RegistryStep, AKeyThatCannotBeCreatedEndsTheStepWithARegistryEntryError) 
   installState.catalogue.fileTypes = types;
   uninstallRows[0] = UninstallEntry{COMPONENT_PROGRAM, "TarnTests Extra", "Extra", "x.exe", ROW_SELECTED};
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(state.errorCode, ERROR_CANNOT_CREATE_REGISTRY_ENTRY);
+  EXPECT_EQ(state.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
   EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\Third"));
   EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".tsa"));
@@ -65,7 +63,7 @@ TEST_F(RegistryStep, ACatalogueWithoutRegistryRowsSucceeds) {
   FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsb", "Test B", "b.exe", 2, "b.exe", ROW_SELECTED}, FileTypeEntry{}};
   installState.catalogue.fileTypes = types;
   EXPECT_EQ(RunRegistryStep(state), 1);
-  EXPECT_EQ(state.errorCode, 0);
+  EXPECT_EQ(state.failure.code, 0);
   EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, ".tsb"), "tsbfile");
   RemoveRegistryTree(HKEY_CLASSES_ROOT, ".tsb");
   RemoveRegistryTree(HKEY_CLASSES_ROOT, "tsbfile");
@@ -75,7 +73,7 @@ TEST_F(RegistryStep, AStopAnsweredYesAfterARowEndsTheStepAsAborted) {
   MessageBoxAnswerer answerer(IDYES);
   installState.stopRequested = 1;
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(state.errorCode, ERROR_ABORTED);
+  EXPECT_EQ(state.failure.code, FAILURE_ABORTED);
   ASSERT_EQ(answerer.Questions().size(), 1u);
   EXPECT_EQ(answerer.Questions()[0].caption, "Install");
   EXPECT_EQ(answerer.Questions()[0].text, "Do you want to stop the installation?");
@@ -159,11 +157,11 @@ TEST_F(RegistryStep, TheProductNumberIsWrittenWhenTheUninstallKeyCannotBeCreated
 
 class LeavingTheRegistryPage : public RegistryStep {
 protected:
+  // By the action of the product's page table, on the fixture's catalogue.
   void Leave() {
-    const char* templates[PRODUCT_PAGE_COUNT] = {};
-    installState.catalogue.pageTemplates = templates;
-    EXPECT_EQ(OnLeavePage(REGISTRY_PAGE), LEAVE_GO_ON);
-    installState.catalogue.pageTemplates = nullptr;
+    Catalogue product{};
+    FillCatalogue(product);
+    EXPECT_EQ(product.pages[PAGE_REGISTRY].onLeave(), LEAVE_GO_ON);
   }
 };
 

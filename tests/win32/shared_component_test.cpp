@@ -1,12 +1,11 @@
 // The shared component's count and the application paths into the shared-files directory.
-#include "registration/shared_component.h"
+#include "registration/registry_step.h"
 
 #include <gtest/gtest.h>
 
-#include "core/error_page.h"
 #include "core/install_state.h"
-#include "destination/directory_store.h"
-#include "registration/registry_step.h"
+#include "core/page_walk.h"
+#include "destination/directories.h"
 #include "registration_fixture.h"
 
 namespace {
@@ -99,21 +98,21 @@ TEST_F(SharedComponent, NothingWhenTheSharedDirectoryIsOnAnotherDrive) {
   ExpectNothingWritten();
 }
 
-// The step ends with ERROR_CANNOT_CREATE_REGISTRY_ENTRY rather than report success: the error
+// The step ends with FAILURE_CANNOT_CREATE_REGISTRY_ENTRY rather than report success: the error
 // page names the failure.
 TEST_F(SharedComponent, AKeyThatCannotBeCreatedEndsTheRegistrationStep) {
   ASSERT_TRUE(MakeVolatileKey(std::string(TEST_ROOT_KEY) + "\\TarnShared"));
   FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsc", "Test C", "c.exe", 3, "c.exe", ROW_SELECTED}, FileTypeEntry{}};
   installState.catalogue.fileTypes = types;
   EXPECT_EQ(RunRegistryStep(state), 0);
-  EXPECT_EQ(state.errorCode, ERROR_CANNOT_CREATE_REGISTRY_ENTRY);
+  EXPECT_EQ(state.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".tsc"));
 }
 
 TEST_F(SharedComponent, AProgramNamedWithABackslashEndsTheApplicationPathsWithoutAnError) {
   files[0] = File("bin\\viewer.exe", ROW_SELECTED);
   EXPECT_EQ(RegisterSharedComponent(state), 0);
-  EXPECT_EQ(state.errorCode, 0);
+  EXPECT_EQ(state.failure.code, 0);
   EXPECT_EQ(AppPath("notes.Exe"), "(missing)");
   EXPECT_EQ(RunRegistryStep(state), 1);
 }

@@ -1,4 +1,4 @@
-#include "payload/simple_file.h"
+#include "finish/simple_file.h"
 
 #include <windows.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue_rows.h"
+#include "core/catalogue.h"
 
 // An SZDD image (mode A) of the content made of literals only, as LZ32 expands it.
 std::string LiteralSzddImage(const std::string& content, char lastNameCharacter);

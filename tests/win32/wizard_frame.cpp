@@ -4,24 +4,17 @@
 
 #include "core/frame.h"
 #include "core/install_state.h"
+#include "wizard/wizard.h"
 
 namespace {
 constexpr DWORD BOUND_MS = 20000;
 } // namespace
 
-void ResetWizardState() {
-  installState.pageSequence = PageSequence{};
-  installState.errorCode = 0;
-  installState.stopRequested = 0;
-  installState.currentPage = nullptr;
-  installState.startReaderOnFinish = 0;
-}
-
 bool OpenWizardFrame() {
-  ResetWizardState();
   // A test may have pointed the instance at a payload carrier already.
-  if (installState.instance == nullptr) installState.instance = GetModuleHandleA(nullptr);
-  return CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, 0) != nullptr;
+  ResetInstallState(installState.instance != nullptr ? installState.instance : GetModuleHandleA(nullptr));
+  return CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(StartWizard)) !=
+         nullptr;
 }
 
 bool PumpUntil(const std::function<bool()>& condition) {
@@ -51,6 +44,7 @@ void CloseWizardFrame() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   ReleasePageSequence(installState.pageSequence);
-  if (installState.boldFont != nullptr) DeleteObject(installState.boldFont);
+  if (installState.ownBoldFont != nullptr) DeleteObject(installState.ownBoldFont);
+  installState.ownBoldFont = nullptr;
   installState.boldFont = nullptr;
 }

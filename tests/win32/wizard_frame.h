@@ -6,11 +6,9 @@
 
 #include <functional>
 
-// No page, no error, no stop request, no reader to start, an empty page sequence.
-void ResetWizardState();
-
-// The shared state reset, then "MAINDLG" with its wizard started (the product's catalogue, the
-// welcome page); false when it cannot be made.
+// The shared state reset as the entry function resets it (the instance kept), then "MAINDLG"
+// with its wizard started (the product's catalogue, the welcome page); false when it cannot be
+// made.
 bool OpenWizardFrame();
 
 // Runs the frame's messages as its loop would, closing the frame on a stop request, until the
@@ -18,7 +16,7 @@ bool OpenWizardFrame();
 bool PumpUntil(const std::function<bool()>& condition);
 
 // Destroys the frame if it is open, runs what that leaves in the queue, and releases the page
-// sequence and the bold font.
+// sequence and the bold font it made.
 void CloseWizardFrame();
 
 #endif

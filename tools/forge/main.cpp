@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/product_tables.h"
 #include "files/file_bytes.h"
 #include "forge/standins.h"
+#include "wizard/product.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {

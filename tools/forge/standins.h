@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue_rows.h"
+#include "core/catalogue.h"
 
 struct ForgedFile {
   std::vector<uint8_t> content; // as installed

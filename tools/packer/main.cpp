@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/product_tables.h"
 #include "files/file_bytes.h"
 #include "packer/resource_script.h"
 #include "packer/row_fit.h"
 #include "packer/row_text.h"
 #include "szdd/szdd_encoder.h"
+#include "wizard/product.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue_rows.h"
+#include "core/catalogue.h"
 
 // The id of the first payload resource.
 constexpr int32_t PAYLOAD_FIRST_RESOURCE = 100;

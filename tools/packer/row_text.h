@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/catalogue_rows.h"
+#include "core/catalogue.h"
 
 // For example `    File("tarn.cnt", 1028, 0xAE5572D1, 1, 114, 1, 746),`, with a line feed.
 std::string RowInitialiser(const FileEntry& row);

@@ -1,0 +1,86 @@
+// The walk over the catalogue's page table: page creation, the three buttons, positions, the
+// pause before a work page moves on, the stop request, and the pages that end a walk.
+#ifndef TARN_CORE_PAGE_WALK_H
+#define TARN_CORE_PAGE_WALK_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <new>
+
+// Verdicts of a page's leave action.
+constexpr int LEAVE_GO_ON = 1;
+constexpr int LEAVE_RETRY_PAGE = 3; // the same page again, made from its retry template
+
+// Read-only tables of setup.exe kept with its code: the code section has room, where a
+// read-only data section grown past its 512-byte block would cost the file a block.
+#define TARN_TABLE_WITH_CODE __attribute__((section(".text$tables")))
+
+// A row of the page table, handed down by the wizard through the catalogue.
+struct PageRow {
+  const char* templateName;
+  const char* retryTemplate; // null when the page is never made again
+  DLGPROC procedure;
+  void (*onEnter)();  // before the page is made; may be null
+  int (*onLeave)();   // when Next leaves it: a verdict; null goes on
+  uint16_t moveOnDelayMs; // a work page's pause between its work and the automatic Next
+  uint16_t setsOwnButtons; // the page enables Back and Next itself when it is made
+};
+
+// The one object of a page that is open once at a time (a copier, a conversation), kept in
+// static storage so that making it cannot fail. Only for objects of static storage duration,
+// which start out null.
+template <typename T>
+class PageObject {
+public:
+  template <typename... Arguments>
+  T* Open(Arguments&... arguments) {
+    Close();
+    current_ = new (storage_) T{arguments...};
+    return current_;
+  }
+  // Ends the object; nothing when none is open.
+  void Close() {
+    if (current_ == nullptr) return;
+    current_->~T();
+    current_ = nullptr;
+  }
+  // The open object, or null.
+  T* Get() const { return current_; }
+
+private:
+  alignas(T) unsigned char storage_[sizeof(T)];
+  T* current_;
+};
+
+HWND CreatePage(const char* templateName, DLGPROC procedure);
+void SetNavigationButtons(int backEnabled, int nextEnabled);
+void SetExitCaption(const char* caption);
+// Shows the page at the position, from its retry template when asked; nothing without one.
+void GoToPosition(int position, bool retry = false);
+void NextPage();
+void PreviousPage();
+INT_PTR CALLBACK DefaultPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Starts the pause of the current page's row on its window: a timer of its own, killed when
+// it fires.
+void StartMoveOnPause(HWND page);
+// For the page's WM_TIMER: 1 when it was the pause, which has then moved the wizard on.
+int EndMoveOnPause(HWND page, WPARAM timer);
+
+// Runs the frame's pending messages; returns 1 when a stop was requested since the last poll.
+int PollStopRequest();
+// Runs the frame's pending messages; when Abort or the close box was used meanwhile, asks the
+// user whether to stop. True when the answer is Yes.
+bool UserConfirmsStop(HWND owner);
+
+// Replaces the current page by the error page for the failure; the caller's page is destroyed,
+// so it must not be touched afterwards. The argument is copied first.
+void ShowErrorPage(int code, const char* argument);
+INT_PTR CALLBACK ErrorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+// The page that says this platform is not supported, with only Exit left.
+void ShowPlatformErrorPage();
+// Checks the platform, then walks from the first page, or shows why it cannot.
+void StartPageWalk();
+
+#endif

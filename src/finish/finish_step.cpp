@@ -1,0 +1,120 @@
+#include "finish/finish.h"
+
+#include <cstdlib>
+
+#include "core/install_state.h"
+#include "destination/directories.h"
+#include "finish/pending_list.h"
+
+namespace {
+
+constexpr char PENDING_PREFIX[] = "\\??\\";
+
+void RemovePendingOperationsOn(const char* name) {
+  char file[PATH_CAPACITY];
+  char path[PATH_CAPACITY];
+  if (JoinDirectoryAndName(file, sizeof file, GetDestinationDirectory(), name) &&
+      JoinPath(path, sizeof path, {PENDING_PREFIX, file}))
+    RemovePendingOperations(path);
+}
+
+// The variable's whole value (to be freed), or null when it is not set.
+char* VariableValue(const char* name) {
+  const DWORD needed = GetEnvironmentVariableA(name, nullptr, 0);
+  if (needed == 0) return nullptr;
+  auto* value = static_cast<char*>(std::malloc(needed));
+  if (value == nullptr) return nullptr;
+  const DWORD length = GetEnvironmentVariableA(name, value, needed);
+  if (length == 0 || length >= needed) {
+    std::free(value);
+    return nullptr;
+  }
+  return value;
+}
+
+constexpr char SESSION_MANAGER_KEY[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
+constexpr char PENDING_VALUE[] = "PendingFileRenameOperations";
+
+int ShortPathName(const char* path, char* out, uint32_t capacity, void*) {
+  const DWORD length = GetShortPathNameA(path, out, capacity);
+  return length != 0 && length < capacity;
+}
+
+// The value's size, when it holds at least something beyond the closing empty string.
+DWORD PendingListSize(HKEY key) {
+  BYTE probe[1];
+  DWORD size = sizeof probe;
+  const LONG status = RegQueryValueExA(key, PENDING_VALUE, nullptr, nullptr, probe, &size);
+  return status == ERROR_MORE_DATA || size >= 2 ? size : 0;
+}
+
+// Reads the list and writes it back without the path's operations when it held any.
+int RewriteWithout(HKEY key, const char* path, char* data, DWORD size, char* output) {
+  DWORD type = 0;
+  if (RegQueryValueExA(key, PENDING_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS ||
+      type != REG_MULTI_SZ)
+    return 0;
+  const PendingListFilter filtered = FilterPendingList(data, size, path, ShortPathName, nullptr, output);
+  if (!filtered.dropped) return 0;
+  return RegSetValueExA(key, PENDING_VALUE, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(output),
+                        filtered.length) == ERROR_SUCCESS;
+}
+
+// Deletes each from the destination directory; one that is missing or cannot be deleted is
+// passed over without a message.
+void DeleteObsoleteFiles(const char* const* names) {
+  char path[PATH_CAPACITY];
+  for (; names != nullptr && *names != nullptr; ++names)
+    if (JoinDirectoryAndName(path, sizeof path, GetDestinationDirectory(), *names)) DeleteFileA(path);
+}
+
+} // namespace
+
+void ReadDesktopSettings(DesktopSettings& settings) {
+  char* library = VariableValue("TARNWIN_LIB");
+  char* temporary = VariableValue("TEMP");
+  FillDesktopSettings(settings, library, temporary);
+  std::free(library);
+  std::free(temporary);
+}
+
+void CreateDesktopFile(const char* fileName, const char* name, uint16_t version) {
+  char path[PATH_CAPACITY];
+  if (!JoinDirectoryAndName(path, sizeof path, GetDestinationDirectory(), fileName)) return;
+  // Whatever is there is the user's: a reinstallation keeps it as it was.
+  if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return;
+  DesktopSettings settings;
+  ReadDesktopSettings(settings);
+  DesktopFile desktop(DESKTOP_SIGNATURE, name, version);
+  desktop.SetItem(DESKTOP_SETTINGS_KEY, settings.bytes, sizeof settings.bytes);
+  desktop.Save(path);
+}
+
+int RemovePendingOperations(const char* path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SESSION_MANAGER_KEY, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
+  int rewritten = 0;
+  const DWORD size = PendingListSize(key);
+  if (size != 0) {
+    auto* data = static_cast<char*>(std::malloc(size));
+    auto* output = static_cast<char*>(std::malloc(size));
+    if (data != nullptr && output != nullptr) rewritten = RewriteWithout(key, path, data, size, output);
+    std::free(data);
+    std::free(output);
+  }
+  RegCloseKey(key);
+  return rewritten;
+}
+
+int FinishInstallation(int failureCode) {
+  const Catalogue& catalogue = installState.catalogue;
+  if (failureCode == NO_FAILURE) DeleteObsoleteFiles(catalogue.obsoleteFiles);
+  if (catalogue.desktopFileName != nullptr)
+    CreateDesktopFile(catalogue.desktopFileName, catalogue.desktopName, catalogue.desktopVersion);
+  for (const char* const* name = catalogue.restartGuardedFiles; name != nullptr && *name != nullptr; ++name)
+    RemovePendingOperationsOn(*name);
+  char directory[PATH_CAPACITY];
+  if (JoinPath(directory, sizeof directory, {PENDING_PREFIX, GetDestinationDirectory()}))
+    RemovePendingOperations(directory);
+  return 0;
+}

@@ -1,0 +1,116 @@
+#include "wizard/wizard.h"
+
+#include "core/frame.h"
+#include "core/install_state.h"
+#include "core/page_walk.h"
+#include "destination/destination_pages.h"
+#include "destination/directories.h"
+#include "finish/finish.h"
+#include "payload/copy_page.h"
+#include "progman/progman_conversation.h"
+#include "registration/registry_step.h"
+#include "resource_ids.h"
+#include "wizard/product.h"
+
+namespace {
+
+INT_PTR CALLBACK WelcomePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) SetDlgItemTextA(page, IDC_PRODUCT_IDENTITY, PRODUCT_IDENTITY);
+  return DefaultPageProc(page, message, wParam, lParam);
+}
+
+// The components are chosen on the welcome page, and the platform note is passed over.
+int LeaveWelcome() {
+  if (installState.programChosen) SelectComponent(installState.catalogue, COMPONENT_PROGRAM, ROW_SELECTED);
+  if (installState.databaseChosen) SelectComponent(installState.catalogue, COMPONENT_DATABASE, ROW_SELECTED);
+  ChangePageSequence(installState.pageSequence, PAGE_PLATFORM_NOTE, 0);
+  return LEAVE_GO_ON;
+}
+
+// The directory is made, or the page comes again from its second template; the replace page
+// is in the walk exactly when an old installation is there.
+int LeaveDestination() {
+  if (!MakeDestinationDirectory()) return LEAVE_RETRY_PAGE;
+  ChangePageSequence(installState.pageSequence, PAGE_REPLACE, OldInstallationFound());
+  return LEAVE_GO_ON;
+}
+
+int LeaveRegistry() {
+  if (installState.programChosen) RegisterProduct();
+  return LEAVE_GO_ON;
+}
+
+// Before the last page is made: obsolete files, the desktop file, the pending restart
+// operations on the installed files.
+void EnterFinish() { FinishInstallation(installState.failure.code); }
+
+const PageRow PAGES[PAGE_COUNT] TARN_TABLE_WITH_CODE = {
+    {"INTRODLG", nullptr, WelcomePageProc, nullptr, LeaveWelcome, 0, 0},
+    {"OS32DLG", nullptr, DefaultPageProc, nullptr, nullptr, 0, 0},
+    // Its free-space test sets Back and Next.
+    {"DESTDIRDLG1", "DESTDIRDLG2", DestinationPageProc, nullptr, LeaveDestination, 0, 1},
+    {"REPLACEDLG", nullptr, ReplacePageProc, nullptr, nullptr, 0, 0},
+    {"STARTDLG", nullptr, DefaultPageProc, nullptr, nullptr, 0, 0},
+    {"COPYFILESDLG", nullptr, CopyPageProc, nullptr, nullptr, 500, 0},
+    {"REGISTRYDLG", nullptr, RegistryPageProc, nullptr, LeaveRegistry, 400, 0},
+    {"NEWICONDLG", nullptr, IconsPageProc, nullptr, nullptr, 500, 0},
+    {"READYDLG", nullptr, FinishPageProc, EnterFinish, nullptr, 0, 0},
+};
+
+// The whole record at once: one copy is smaller in setup.exe than a store a field.
+const Catalogue PRODUCT_CATALOGUE TARN_TABLE_WITH_CODE = {
+    .pages = PAGES,
+    .pageCount = PAGE_COUNT,
+    .firstWorkPage = PAGE_COPY,
+    .platformFlags = PRODUCT_PLATFORM_FLAGS,
+    .stampDay = PRODUCT_STAMP_DAY,
+    .stampMonth = PRODUCT_STAMP_MONTH,
+    .stampYear = PRODUCT_STAMP_YEAR,
+    .files = productFiles,
+    .registryEntries = productRegistryEntries,
+    .version = PRODUCT_VERSION,
+    .productNumber = PRODUCT_NUMBER,
+    .productKey = PRODUCT_KEY,
+    .productName = PRODUCT_NAME,
+    .displayName = PRODUCT_DISPLAY_NAME,
+    .makerKey = MAKER_KEY,
+    .programFilesFolder = PRODUCT_SHORT_NAME,
+    .sharedFolder = nullptr, // no shared-files directory
+    .sharedName = nullptr,
+    .programFile = PROGRAM_FILE,
+    .uninstallerName = UNINSTALLER_NAME,
+    .helpCaption = HELP_CAPTION,
+    .compiledHelpFile = COMPILED_HELP_FILE,
+    .readerSetupPath = READER_SETUP_PATH,
+    .desktopFileName = DESKTOP_FILE_NAME,
+    .desktopName = DESKTOP_NAME,
+    .desktopVersion = DESKTOP_VERSION,
+    .obsoleteFiles = OBSOLETE_FILES,
+    .restartGuardedFiles = RESTART_GUARDED_FILES,
+    .directories = productDirectories,
+    .groupItems = productGroupItems,
+    .groupItemDeletions = nullptr,
+    .fileTypes = productFileTypes,
+    .sharedChoiceRows = nullptr,
+    .auxiliaryRows = nullptr,
+    .uninstallEntries = nullptr,
+};
+
+} // namespace
+
+void FillCatalogue(Catalogue& catalogue) { catalogue = PRODUCT_CATALOGUE; }
+
+void StartWizard() {
+  Catalogue& catalogue = installState.catalogue;
+  FillCatalogue(catalogue);
+  installState.databaseChosen = 1;
+  installState.programChosen = 1;
+  SetDefaultDestination(catalogue.programFilesFolder);
+  SetSharedDirectory(catalogue.sharedFolder, catalogue.sharedName);
+  StartPageWalk();
+}
+
+int RunInstaller(HINSTANCE instance) {
+  ResetInstallState(instance);
+  return RunFrame(StartWizard);
+}
