@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace {
@@ -149,6 +150,74 @@ TEST(ProgressFill, IsTheTruncatedQuotientForWideBarsAndLargeTotals) {
       }
     }
   }
+}
+
+} // namespace
+
+namespace {
+
+TEST(StampCalendar, ThisProductIsNoonPastThreeOnTheSixthOfMay2010) {
+  const StampCalendar stamp = StampCalendarOf(6, 5, 10, 0x1203);
+  EXPECT_EQ(stamp.year, 2010);
+  EXPECT_EQ(stamp.month, 5);
+  EXPECT_EQ(stamp.day, 6);
+  EXPECT_EQ(stamp.hour, 12);
+  EXPECT_EQ(stamp.minute, 3);
+}
+
+TEST(StampCalendar, TwoDigitYearsSplitAtFifty) {
+  EXPECT_EQ(StampYear(0), 2000);
+  EXPECT_EQ(StampYear(49), 2049);
+  EXPECT_EQ(StampYear(50), 1950);
+  EXPECT_EQ(StampYear(99), 1999);
+}
+
+TEST(StampCalendar, FullYearsStayAsTheyAre) {
+  EXPECT_EQ(StampYear(100), 100);
+  EXPECT_EQ(StampYear(1998), 1998);
+  EXPECT_EQ(StampYear(2010), 2010);
+}
+
+TEST(StampCalendar, MinuteIsTheVersionsLowByteReadAsDecimalDigits) {
+  EXPECT_EQ(StampMinute(0x1200), 0);
+  EXPECT_EQ(StampMinute(0x1259), 59);
+  EXPECT_EQ(StampMinute(0x0910), 10);
+  // The major version plays no part.
+  EXPECT_EQ(StampMinute(0x4503), 3);
+}
+
+} // namespace
+
+namespace {
+
+std::string Compressed(std::string path) {
+  char buffer[64];
+  path.copy(buffer, sizeof buffer - 1);
+  buffer[path.size()] = '\0';
+  if (!MakeCompressedName(buffer)) return "(none)";
+  return buffer;
+}
+
+TEST(PayloadPath, CompressedNameReplacesTheLastCharacter) {
+  EXPECT_EQ(Compressed("C:\\Program Files\\TARN\\tarn.exe"), "C:\\Program Files\\TARN\\tarn.ex_");
+  EXPECT_EQ(Compressed("tarnsyst.trn"), "tarnsyst.tr_");
+  EXPECT_EQ(Compressed("a.b"), "a._");
+}
+
+TEST(PayloadPath, NoDotOrATrailingDotHasNoCompressedName) {
+  EXPECT_EQ(Compressed("C:\\TARN\\README"), "(none)");
+  EXPECT_EQ(Compressed("C:\\TARN\\tarn."), "(none)");
+  EXPECT_EQ(Compressed(""), "(none)");
+}
+
+TEST(PayloadPath, FontsAreKnownByTheirLastExtensionInAnyCase) {
+  EXPECT_TRUE(IsFontFileName("serif.fon"));
+  EXPECT_TRUE(IsFontFileName("SERIF.FON"));
+  EXPECT_TRUE(IsFontFileName("a.b.Fon"));
+  EXPECT_FALSE(IsFontFileName("serif.fon.bak"));
+  EXPECT_FALSE(IsFontFileName("serif.font"));
+  EXPECT_FALSE(IsFontFileName("serif.fo"));
+  EXPECT_FALSE(IsFontFileName("fon"));
 }
 
 } // namespace
