@@ -102,7 +102,7 @@ TEST_F(DefaultDestination, LongestPathsAreKeptAndLongerOnesFallBack) {
 
 TEST_F(DefaultDestination, QueriesTheDestinationsDrive) {
   programFiles.Write("E:\\Programs"); // the test drive E: has 512-byte sectors
-  installState.allocationUnit.exponent = 3;         // as if another drive had been queried before
+  installState.allocationUnit.exponent = 3; // as if another drive had been queried before
   DefaultDestinationFor("TARN");
   EXPECT_EQ(installState.allocationUnit.exponent, 9);
 }
@@ -140,3 +140,27 @@ TEST_F(SharedDirectory, IsSetOnlyWithBothComponentsAndUsedOnlyOnTheDestinationsD
 }
 
 } // namespace
+
+// What a run leaves behind (a shared-files directory, a refused replacement, a failure, an
+// earlier drive's unit) must not reach the next start: the one reset clears it all.
+TEST(InstallStateReset, StartsTheNextRunAsTheFirst) {
+  StoreDestinationDirectory("E:\\earlier");
+  SetSharedDirectory("Veltrum", "Library");
+  installState.replaceChosen = 0;
+  installState.allocationUnit.exponent = 3;
+  installState.lastTypedDrive = 'E';
+  installState.failure.Fail(FAILURE_ABORTED, "earlier.dll");
+  installState.exitAction = [] {};
+  BuildPageSequence(installState.pageSequence, 9);
+  ResetInstallState(GetModuleHandleA(nullptr));
+  EXPECT_STREQ(GetDestinationDirectory(), "");
+  EXPECT_STREQ(installState.sharedDirectory, "");
+  EXPECT_EQ(installState.replaceChosen, 1) << "Yes is preselected again";
+  EXPECT_EQ(installState.allocationUnit.exponent, 9);
+  EXPECT_EQ(installState.lastTypedDrive, '\0');
+  EXPECT_EQ(installState.failure.code, NO_FAILURE);
+  EXPECT_EQ(installState.failure.Argument(), nullptr);
+  EXPECT_EQ(installState.exitAction, nullptr);
+  EXPECT_EQ(installState.pageSequence.entries, nullptr);
+  EXPECT_EQ(installState.instance, GetModuleHandleA(nullptr));
+}
