@@ -6,7 +6,6 @@
 
 namespace {
 
-
 WNDPROC previousPanelProc;
 WNDPROC previousSeparatorProc;
 
@@ -84,7 +83,6 @@ void TakeOverPaintedControls(HWND frame) {
   previousSeparatorProc = Subclass(GetDlgItem(frame, IDC_SEPARATOR), SeparatorProc);
 }
 
-
 void CentreOnScreen(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);
@@ -128,7 +126,6 @@ INT_PTR OnFrameCommand(WORD id) {
 }
 
 } // namespace
-
 
 INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -9,6 +9,8 @@
 namespace {
 
 constexpr char PENDING_PREFIX[] = "\\??\\";
+constexpr char SESSION_MANAGER_KEY[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
+constexpr char PENDING_VALUE[] = "PendingFileRenameOperations";
 
 void RemovePendingOperationsOn(const char* name) {
   char file[PATH_CAPACITY];
@@ -31,9 +33,6 @@ char* VariableValue(const char* name) {
   }
   return value;
 }
-
-constexpr char SESSION_MANAGER_KEY[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
-constexpr char PENDING_VALUE[] = "PendingFileRenameOperations";
 
 int ShortPathName(const char* path, char* out, uint32_t capacity, void*) {
   const DWORD length = GetShortPathNameA(path, out, capacity);

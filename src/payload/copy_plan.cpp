@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int STAMP_HOUR = 12;
+
 void Credit(CopyProgress& progress, uint32_t count) {
   const uint32_t rowLacks = progress.rowSize - progress.rowCredited;
   if (count > rowLacks) count = rowLacks;
@@ -65,10 +67,6 @@ int32_t ProgressFillRight(int32_t left, int32_t right, uint32_t done, uint32_t t
   if (done > total) done = total;
   const uint32_t width = static_cast<uint32_t>(static_cast<int64_t>(right) - start);
   return static_cast<int32_t>(start + static_cast<int64_t>(ScaledWidth(width, done, total)));
-}
-
-namespace {
-constexpr int STAMP_HOUR = 12;
 }
 
 int StampYear(int32_t catalogueYear) {

@@ -2,6 +2,10 @@
 
 #include "core/file_rules.h"
 
+namespace {
+constexpr DWORD SUBKEY_NAME_CAPACITY = 100;
+} // namespace
+
 LONG SetDefaultText(HKEY key, const char* text) { return RegSetValueA(key, nullptr, REG_SZ, text, lstrlenA(text)); }
 
 LONG SetNamedText(HKEY key, const char* name, const char* text) {
@@ -19,10 +23,6 @@ int WriteUninstallEntry(const char* keyName, const char* displayName, const char
   RegCloseKey(key);
   return 1;
 }
-
-namespace {
-constexpr DWORD SUBKEY_NAME_CAPACITY = 100;
-} // namespace
 
 int DeleteKeyTree(HKEY parent, const char* name) {
   HKEY key;
