@@ -110,7 +110,8 @@ void SetSharedDirectory(const char* first, const char* second) {
 
 const char* GetSharedDirectory() {
   if (installState.sharedDirectory[0] == '\0') return nullptr;
-  return UpperCase(installState.sharedDirectory[0]) == UpperCase(installState.destinationDirectory[0]) ? installState.sharedDirectory : nullptr;
+  const char* shared = installState.sharedDirectory;
+  return UpperCase(shared[0]) == UpperCase(installState.destinationDirectory[0]) ? shared : nullptr;
 }
 
 bool MakeDestinationDirectory() {

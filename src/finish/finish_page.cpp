@@ -30,8 +30,10 @@ void OnInitFinishPage(HWND page) {
 INT_PTR CALLBACK FinishPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) OnInitFinishPage(page);
   // Taken from the box itself rather than toggled, so that no notification can set them apart.
-  if (message == WM_COMMAND && LOWORD(wParam) == IDC_READER_CHECKBOX)
-    installState.exitAction = IsDlgButtonChecked(page, IDC_READER_CHECKBOX) == BST_CHECKED ? LaunchReaderSetup : nullptr;
+  if (message == WM_COMMAND && LOWORD(wParam) == IDC_READER_CHECKBOX) {
+    const bool ticked = IsDlgButtonChecked(page, IDC_READER_CHECKBOX) == BST_CHECKED;
+    installState.exitAction = ticked ? LaunchReaderSetup : nullptr;
+  }
   return DefaultPageProc(page, message, wParam, lParam);
 }
 

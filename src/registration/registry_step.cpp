@@ -96,7 +96,8 @@ int RegisterUninstallRows(const char* directory) {
 
 int RegisterSharedComponent(RegistrationState& state) {
   const Catalogue& catalogue = installState.catalogue;
-  if (GetSharedDirectory() == nullptr || IsEmptyText(catalogue.sharedFolder) || IsEmptyText(catalogue.sharedName)) return 1;
+  if (GetSharedDirectory() == nullptr || IsEmptyText(catalogue.sharedFolder) || IsEmptyText(catalogue.sharedName))
+    return 1;
   char path[PATH_CAPACITY];
   HKEY key;
   if (!JoinPath(path, sizeof path, {catalogue.productKey, "\\Shared"}) ||
