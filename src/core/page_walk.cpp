@@ -83,7 +83,7 @@ void GoToPosition(int position, bool retry) {
   if (row->onEnter != nullptr) row->onEnter();
   ReplaceCurrentPage(retry && row->retryTemplate != nullptr ? row->retryTemplate : row->templateName, row->procedure);
   installState.pagePosition = position;
-  if (PageAtPosition(installState.pageSequence, position) >= installState.catalogue.firstWorkPage) {
+  if (row - installState.catalogue.pages >= installState.catalogue.firstWorkPage) {
     LeaveOnlyExit();
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
   } else if (!row->setsOwnButtons) {
