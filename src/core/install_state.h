@@ -58,6 +58,7 @@ struct InstallState {
   int programChosen;
   int databaseChosen;
   int replaceChosen; // the replace page's answer, kept across visits; Next needs it
+  int copyBegun;     // files of this run may be in the destination from here on
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
   AllocationUnit allocationUnit; // of the drive whose free space was queried last

@@ -14,6 +14,11 @@
 // no failure: always 0.
 int FinishInstallation(int failureCode);
 
+// Takes back the restart operations of earlier days on the installed uninstaller, the files
+// guarded with it and the destination directory: the platform's pending list, and WININIT.INI's
+// deletions on Windows 95, 98 and Me. Run whenever files were installed, however the run ends.
+void TakeBackRestartOperations();
+
 // Reads "TARNWIN_LIB" and "TEMP" from the environment, whatever their lengths, into the record.
 void ReadDesktopSettings(DesktopSettings& settings);
 

@@ -11,14 +11,8 @@ namespace {
 constexpr char PENDING_PREFIX[] = "\\??\\";
 constexpr char SESSION_MANAGER_KEY[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 constexpr char PENDING_VALUE[] = "PendingFileRenameOperations";
-
-void RemovePendingOperationsOn(const char* name) {
-  char file[PATH_CAPACITY];
-  char path[PATH_CAPACITY];
-  if (JoinDirectoryAndName(file, sizeof file, GetDestinationDirectory(), name) &&
-      JoinPath(path, sizeof path, {PENDING_PREFIX, file}))
-    RemovePendingOperations(path);
-}
+// In the Windows directory, where the profile functions look for a name without a path.
+constexpr char WININIT[] = "WININIT.INI";
 
 // The variable's whole value (to be freed), or null when it is not set.
 char* VariableValue(const char* name) {
@@ -37,6 +31,31 @@ char* VariableValue(const char* name) {
 int ShortPathName(const char* path, char* out, uint32_t capacity, void*) {
   const DWORD length = GetShortPathNameA(path, out, capacity);
   return length != 0 && length < capacity;
+}
+
+constexpr DWORD RENAME_SECTION_LIMIT = 32768;
+
+// WININIT.INI's [rename] section without its operations on the path (behind its prefix), as
+// the pending list. Through the profile functions, which keep every "NUL=" line although they
+// share their key.
+void RemoveWininitOperations(const char* path) {
+  auto* entries = static_cast<char*>(std::malloc(2 * RENAME_SECTION_LIMIT));
+  if (entries == nullptr) return;
+  const DWORD length = GetPrivateProfileSectionA("rename", entries, RENAME_SECTION_LIMIT, WININIT);
+  // A section that filled the buffer may have been cut short: it is left as it is.
+  if (length < RENAME_SECTION_LIMIT - 2 &&
+      FilterPendingList(entries, length + 1, path, ShortPathName, nullptr, entries + RENAME_SECTION_LIMIT, 1).dropped)
+    WritePrivateProfileSectionA("rename", entries + RENAME_SECTION_LIMIT, WININIT);
+  std::free(entries);
+}
+
+// Both lists' operations on the path: the platform's pending list and, on Windows 95, 98 and
+// Me, WININIT.INI.
+void TakeBackRestartOperationsOn(const char* path) {
+  char prefixed[PATH_CAPACITY];
+  if (!JoinPath(prefixed, sizeof prefixed, {PENDING_PREFIX, path})) return;
+  RemovePendingOperations(prefixed);
+  RemoveWininitOperations(prefixed);
 }
 
 // The value's size, when it holds at least something beyond the closing empty string.
@@ -110,10 +129,14 @@ int FinishInstallation(int failureCode) {
   if (failureCode == NO_FAILURE) DeleteObsoleteFiles(catalogue.obsoleteFiles);
   if (catalogue.desktopFileName != nullptr)
     CreateDesktopFile(catalogue.desktopFileName, catalogue.desktopName, catalogue.desktopVersion);
-  for (const char* const* name = catalogue.restartGuardedFiles; name != nullptr && *name != nullptr; ++name)
-    RemovePendingOperationsOn(*name);
-  char directory[PATH_CAPACITY];
-  if (JoinPath(directory, sizeof directory, {PENDING_PREFIX, GetDestinationDirectory()}))
-    RemovePendingOperations(directory);
+  TakeBackRestartOperations();
   return 0;
+}
+
+void TakeBackRestartOperations() {
+  const char* directory = GetDestinationDirectory();
+  char file[PATH_CAPACITY];
+  for (const char* const* name = installState.catalogue.restartGuardedFiles; name != nullptr && *name != nullptr; ++name)
+    if (JoinDirectoryAndName(file, sizeof file, directory, *name)) TakeBackRestartOperationsOn(file);
+  TakeBackRestartOperationsOn(directory);
 }

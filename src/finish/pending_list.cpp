@@ -4,9 +4,9 @@
 
 #include "core/file_rules.h"
 
-PendingPairReader::PendingPairReader(const void* data, uint32_t size)
+PendingPairReader::PendingPairReader(const void* data, uint32_t size, int singles)
     : offset(0), size(size), data(static_cast<const char*>(data)), firstString(nullptr), secondString(nullptr),
-      end(0), firstLength(0), secondLength(0) {}
+      end(0), firstLength(0), secondLength(0), singles(singles) {}
 
 uint32_t PendingPairReader::StringLengthAt(uint32_t at) const {
   for (uint32_t i = at; i < size; ++i)
@@ -23,12 +23,13 @@ int PendingPairReader::Advance() {
   }
   firstString = data + offset;
   offset += firstLength;
+  secondString = data + offset;
+  if (singles) return 1;
   secondLength = offset < size ? StringLengthAt(offset) : 0;
   if (secondLength == 0) {
     end = 1;
     return 0;
   }
-  secondString = data + offset;
   offset += secondLength;
   return 1;
 }
@@ -47,13 +48,13 @@ bool ShortFormAfterPrefix(const char* path, uint32_t lengthWithNul, ShortNameLoo
 } // namespace
 
 PendingListFilter FilterPendingList(const void* data, uint32_t size, const char* path, ShortNameLookup lookup,
-                                    void* context, char* output) {
+                                    void* context, char* output, int singles) {
   PendingListFilter result{0, 0};
   char pathShort[PATH_CAPACITY];
   const bool pathHasShortForm =
       ShortFormAfterPrefix(path, static_cast<uint32_t>(std::strlen(path)) + 1, lookup, context, pathShort);
   char pairShort[PATH_CAPACITY];
-  PendingPairReader reader(data, size);
+  PendingPairReader reader(data, size, singles);
   while (reader.Advance()) {
     if (pathHasShortForm &&
         ShortFormAfterPrefix(reader.firstString, reader.firstLength, lookup, context, pairShort) &&

@@ -9,9 +9,13 @@
 // The four characters in front of every file of the list ("\??\"), skipped unread.
 constexpr uint32_t PENDING_PATH_PREFIX_LENGTH = 4;
 
+// WININIT.INI's [rename] section, as the profile functions hand it over, has the same form with
+// one string an operation ("NUL=path" deletes the path) and the same four characters before
+// the path: read with singles set, each entry is a pair whose second string is empty.
+
 // Reads the list pair by pair, never past the end of the data.
 struct PendingPairReader {
-  PendingPairReader(const void* data, uint32_t size);
+  PendingPairReader(const void* data, uint32_t size, int singles = 0);
   // Moves to the next pair; 0, with end set, when there is none.
   int Advance();
 
@@ -22,7 +26,8 @@ struct PendingPairReader {
   const char* secondString;
   int end;
   uint32_t firstLength; // NUL included
-  uint32_t secondLength;
+  uint32_t secondLength; // 0 for singles
+  int singles;
 
 private:
   // Length of the string at offset with its NUL; 0 when it is not terminated within the data.
@@ -41,6 +46,6 @@ struct PendingListFilter {
 // short form as path (both with their prefix), letter case ignored. The closing empty string
 // is written only when a pair was dropped.
 PendingListFilter FilterPendingList(const void* data, uint32_t size, const char* path, ShortNameLookup lookup,
-                                    void* context, char* output);
+                                    void* context, char* output, int singles = 0);
 
 #endif

@@ -35,6 +35,7 @@ void RunCopy(HWND page) {
   PayloadCopier* copier = openCopier.Get();
   if (copier == nullptr) return;
   UpdateWindow(page);
+  installState.copyBegun = 1;
   if (copier->Prepare() && copier->CopyAll()) {
     StartMoveOnPause(page);
     return;

@@ -112,5 +112,9 @@ void StartWizard() {
 
 int RunInstaller(HINSTANCE instance) {
   ResetInstallState(instance);
-  return RunFrame(StartWizard);
+  const int result = RunFrame(StartWizard);
+  // However the run ended once files were put down (an error page, an Abort), no restart
+  // operation of earlier days may delete what it installed.
+  if (installState.copyBegun) TakeBackRestartOperations();
+  return result;
 }

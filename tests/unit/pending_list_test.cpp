@@ -69,10 +69,10 @@ struct Filtered {
   int dropped;
 };
 
-Filtered Filter(const std::string& list, const char* path, FakeVolume& volume) {
+Filtered Filter(const std::string& list, const char* path, FakeVolume& volume, int singles = 0) {
   std::string output(list.size(), '#');
-  const PendingListFilter result =
-      FilterPendingList(list.data(), static_cast<uint32_t>(list.size()), path, LookUp, &volume, output.data());
+  const PendingListFilter result = FilterPendingList(list.data(), static_cast<uint32_t>(list.size()), path, LookUp,
+                                                     &volume, output.data(), singles);
   EXPECT_LE(result.length, list.size());
   return {output.substr(0, result.length), result.dropped};
 }
@@ -125,6 +125,17 @@ TEST_F(PendingListFilterTest, LooksUpOnlyBehindThePrefix) {
   EXPECT_EQ(result.dropped, 1);
   EXPECT_EQ(result.list, ListOf({"\\??\\", "", "abc", "\\??\\C:\\other.dll"}));
   EXPECT_EQ(volume.asked, (std::vector<std::string>{"C:\\other.dll", "C:\\other.dll"}));
+}
+
+// WININIT.INI's [rename] section as the profile functions give it: an entry an operation,
+// "NUL=" before the path that it deletes.
+TEST_F(PendingListFilterTest, SinglesAreTheEntriesOfARenameSection) {
+  const std::string section = ListOf({"NUL=c:\\progra~1\\tarn\\UNINSTAL.EXE", "NUL=C:\\other.dll",
+                                      "C:\\NEW.DLL=C:\\OLD.DLL", "NUL=C:\\PROGRA~1\\TARN\\uninstal.exe"});
+  const Filtered result = Filter(section, "\\??\\C:\\Program Files\\TARN\\uninstal.exe", volume, 1);
+  EXPECT_EQ(result.dropped, 1);
+  EXPECT_EQ(result.list, ListOf({"NUL=C:\\other.dll", "C:\\NEW.DLL=C:\\OLD.DLL"}));
+  EXPECT_EQ(Filter(ListOf({"NUL=C:\\other.dll"}), "\\??\\C:\\Program Files\\TARN", volume, 1).dropped, 0);
 }
 
 // A last pair cut off is not part of the list: the rewritten list ends before it.
