@@ -19,6 +19,9 @@ void OnStart(HWND page) {
   if (registration == nullptr) return;
   UpdateWindow(page);
   if (RunRegistryStep(*registration)) {
+    // Before the pause rather than on leaving: an Abort during the pause ends the program, and
+    // what was installed must still be removable from the list of programs.
+    if (installState.programChosen) RegisterProduct();
     StartMoveOnPause(page);
     return;
   }

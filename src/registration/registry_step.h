@@ -31,8 +31,8 @@ int RegisterUninstallRows(const char* directory);
 // written.
 int RegisterSharedComponent(RegistrationState& state);
 
-// The product's own uninstall entry and product number, written when the registry page is
-// left; failures are not reported.
+// The product's own uninstall entry and product number, written once the registry work has
+// succeeded; failures are not reported.
 void RegisterProduct();
 
 // The application path of a program in the shared-files directory: 1 when the entry was

@@ -35,11 +35,6 @@ int LeaveDestination() {
   return LEAVE_GO_ON;
 }
 
-int LeaveRegistry() {
-  if (installState.programChosen) RegisterProduct();
-  return LEAVE_GO_ON;
-}
-
 // Before the last page is made: obsolete files, the desktop file, the pending restart
 // operations on the installed files.
 void EnterFinish() { FinishInstallation(installState.failure.code); }
@@ -52,7 +47,7 @@ const PageRow PAGES[PAGE_COUNT] TARN_TABLE_WITH_CODE = {
     {"REPLACEDLG", nullptr, ReplacePageProc, nullptr, nullptr, 0, 0},
     {"STARTDLG", nullptr, DefaultPageProc, nullptr, nullptr, 0, 0},
     {"COPYFILESDLG", nullptr, CopyPageProc, nullptr, nullptr, 500, 0},
-    {"REGISTRYDLG", nullptr, RegistryPageProc, nullptr, LeaveRegistry, 400, 0},
+    {"REGISTRYDLG", nullptr, RegistryPageProc, nullptr, nullptr, 400, 0},
     {"NEWICONDLG", nullptr, IconsPageProc, nullptr, nullptr, 500, 0},
     {"READYDLG", nullptr, FinishPageProc, EnterFinish, nullptr, 0, 0},
 };

@@ -1,7 +1,8 @@
-// The registry page with the real setup.exe and Wine's registry: what it writes, what leaving
-// it adds, the ".trn" association tried through the shell, the question before another
-// program's file type is taken over, and Abort while it works. The program is stopped at
-// exact moments by a MessageHold (its start command, its timer), so nothing races.
+// The registry page with the real setup.exe and Wine's registry: what it writes before its
+// pause, the ".trn" association tried through the shell, the question before another
+// program's file type is taken over, and Abort while it works and during its pause. The
+// program is stopped at exact moments by a MessageHold (its start command, its timer), so
+// nothing races.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "copy_steps.h"
+#include "finish_steps.h"
 #include "installer_session.h"
 #include "message_box.h"
 #include "message_hold.h"
@@ -76,7 +78,7 @@ protected:
     ASSERT_TRUE(hold.WaitUntilHeld());
     AddToAlbumAsShown(setup.Frame(), REGISTRY_TITLE);
     EXPECT_EQ(Machine(APP_PATHS_ROW), PROGRAM);
-    ExpectTheProductRegistered(false);
+    ExpectTheProductRegistered(true);
     hold.Release();
     const DWORD released = GetTickCount();
     ASSERT_TRUE(setup.WaitForPageTitle(ICONS_TITLE));
@@ -102,11 +104,30 @@ protected:
 
 } // namespace
 
-TEST_F(Registration, WritesTheRegistryThenTheProductOnLeaving) {
+TEST_F(Registration, WritesTheRegistryAndTheProductBeforeItsPause) {
   ASSERT_NO_FATAL_FAILURE(ArriveAtTheFinishedRegistryPage());
   EXPECT_EQ(Machine(APP_PATHS_ROW), PROGRAM);
   ExpectTheProductsFileType();
   ExpectTheProductRegistered(true);
+}
+
+// Abort during the pause ends the program at once. What was installed can still be removed
+// from the list of programs, and the restart deletions that an earlier uninstallation left on
+// the uninstaller and the folder are taken back, as they are on the way to the finish page.
+TEST_F(Registration, AnAbortInItsPauseEndsTheRunWithTheProductRemovable) {
+  const std::string uninstaller = std::string(INSTALL_FOLDER) + "\\uninstal.exe";
+  ASSERT_TRUE(SeedPendingList({"\\??\\" + uninstaller, "", "\\??\\" + std::string(INSTALL_FOLDER), ""}));
+  MessageHold hold(setup.Frame(), WM_TIMER, MOVE_ON_TIMER, REGISTRY_TITLE);
+  ASSERT_TRUE(hold.Armed());
+  ASSERT_TRUE(ArriveAtTheFullBar(setup));
+  ASSERT_TRUE(hold.WaitUntilHeld());
+  setup.ClickWhileHeld({setup.ButtonPoint(IDC_EXIT)});
+  hold.Release();
+  ASSERT_TRUE(setup.WaitForExit());
+  ExpectTheProductRegistered(true);
+  EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "UninstallString"), uninstaller);
+  EXPECT_EQ(PendingList(), PendingStrings({}));
+  EXPECT_TRUE(ReadWholeFile(uninstaller).size() > 0);
 }
 
 // The association tried for real: the shell starts the installed program with the document.

@@ -1,5 +1,5 @@
 // The registration step and the product registration on test catalogues: the rows, the stop
-// question between them, the extra uninstall entries, and what leaving the page writes.
+// question between them, the extra uninstall entries, and the product's own entry.
 #include "registration/registry_step.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include "core/page_walk.h"
 #include "registration_fixture.h"
 #include "wizard/product.h"
-#include "wizard/wizard.h"
 
 namespace {
 
@@ -153,29 +152,6 @@ TEST_F(RegistryStep, TheProductNumberIsWrittenWhenTheUninstallKeyCannotBeCreated
   EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Volatile\\Lasting"));
   EXPECT_EQ(Machine(TEST_PRODUCT_KEY), TEST_PRODUCT_NUMBER);
   RemoveRegistryTree(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Volatile");
-}
-
-class LeavingTheRegistryPage : public RegistryStep {
-protected:
-  // By the action of the product's page table, on the fixture's catalogue.
-  void Leave() {
-    Catalogue product{};
-    FillCatalogue(product);
-    EXPECT_EQ(product.pages[PAGE_REGISTRY].onLeave(), LEAVE_GO_ON);
-  }
-};
-
-TEST_F(LeavingTheRegistryPage, RegistersTheProductWhenTheProgramWasChosen) {
-  Leave();
-  EXPECT_EQ(Machine(std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME, "DisplayName"), "Morvane 12.3");
-  EXPECT_EQ(Machine(TEST_PRODUCT_KEY), TEST_PRODUCT_NUMBER);
-}
-
-TEST_F(LeavingTheRegistryPage, WritesNothingWithoutTheProgram) {
-  installState.programChosen = 0;
-  Leave();
-  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME));
-  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, TEST_PRODUCT_KEY));
 }
 
 } // namespace
