@@ -16,8 +16,9 @@ bool ReadDefaultText(const char* keyName, char (&text)[PATH_CAPACITY]) {
 
 enum Takeover { NOT_REGISTERED, REPLACE, DECLINED };
 
-Takeover AskBeforeTakingOver(const RegistrationState& state, const FileTypeEntry& row, const char* extensionKey) {
-  char identifier[PATH_CAPACITY];
+// The identifier that the extension names comes back in earlier.
+Takeover AskBeforeTakingOver(const RegistrationState& state, const FileTypeEntry& row, const char* extensionKey,
+                             char (&identifier)[PATH_CAPACITY]) {
   char description[PATH_CAPACITY];
   if (!ReadDefaultText(extensionKey, identifier)) return NOT_REGISTERED;
   if (!ReadDefaultText(identifier, description) || EqualIgnoringCase(description, row.description)) return REPLACE;
@@ -60,6 +61,13 @@ bool WriteChain(KeyPair& keys, const FileTypeEntry& row, const char* extensionKe
   return CreateWithValue(keys.first, "command", command, keys.second);
 }
 
+void NoteEarlierFileType(const char* extensionKey, const char* earlier) {
+  HKEY key;
+  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, installState.catalogue.productKey, &key) != ERROR_SUCCESS) return;
+  SetNamedText(key, extensionKey, earlier);
+  RegCloseKey(key);
+}
+
 } // namespace
 
 bool FileTypeKeys(const FileTypeEntry& row, char* extensionKey, char* identifier, size_t capacity) {
@@ -69,11 +77,16 @@ bool FileTypeKeys(const FileTypeEntry& row, char* extensionKey, char* identifier
 int RegisterFileType(RegistrationState& state, const FileTypeEntry& row, const char* directory) {
   char extensionKey[PATH_CAPACITY];
   char identifier[PATH_CAPACITY];
+  char earlier[PATH_CAPACITY];
   if (!FileTypeKeys(row, extensionKey, identifier, PATH_CAPACITY)) return 0;
-  const Takeover takeover = AskBeforeTakingOver(state, row, extensionKey);
+  const Takeover takeover = AskBeforeTakingOver(state, row, extensionKey, earlier);
   if (takeover == DECLINED) return 0;
-  // Another identifier that the extension named before stays where it is.
-  if (takeover == REPLACE) DeleteKeyTree(HKEY_CLASSES_ROOT, identifier);
+  if (takeover == REPLACE) {
+    // Another identifier that the extension named before stays where it is, and is noted, so
+    // that the uninstaller can give the type back to it.
+    DeleteKeyTree(HKEY_CLASSES_ROOT, identifier);
+    if (!EqualIgnoringCase(earlier, identifier)) NoteEarlierFileType(extensionKey, earlier);
+  }
   KeyPair keys{nullptr, nullptr};
   const bool written = WriteChain(keys, row, extensionKey, identifier, directory);
   keys.CloseBoth();
