@@ -50,11 +50,6 @@ int ProgmanConversation::Start() {
   return state != PROGMAN_INITIATING && !failedDuringInitiation;
 }
 
-int ProgmanConversation::StartGroupDeletion() {
-  deleteGroup = true;
-  return Start();
-}
-
 int ProgmanConversation::OnAck(HWND sender, LPARAM lParam) {
   if (initiationBroadcast) {
     OnInitiationAnswer(sender, lParam);
@@ -87,7 +82,7 @@ void ProgmanConversation::OnInitiationAnswer(HWND sender, LPARAM lParam) {
   server = sender;
   state = PROGMAN_IDLE;
   SetForegroundWindow(server);
-  if (!(deleteGroup ? ExecuteCommands() : RequestGroupList())) failedDuringInitiation = true;
+  if (!RequestGroupList()) failedDuringInitiation = true;
 }
 
 void ProgmanConversation::OnRequestRefused(LPARAM lParam) {
@@ -180,8 +175,7 @@ int ProgmanConversation::Request(const char* itemName, ProgmanState awaiting) {
 }
 
 int ProgmanConversation::ExecuteCommands() {
-  if (!(deleteGroup ? BuildGroupDeletion(commands, sizeof commands, groupName) : BuildCreation()) || !PostCommands())
-    return 0;
+  if (!BuildCreation() || !PostCommands()) return 0;
   state = PROGMAN_AWAITING_COMMANDS_ACK;
   SetTimer(client, REPLY_TIMER, REPLY_TIMEOUT_MS, nullptr);
   return 1;

@@ -36,8 +36,6 @@ public:
   bool HasWork() const { return catalogue.groupItems != nullptr; }
   // 1 when a server answered and was asked for its groups; 0 when none could be.
   int Start();
-  // Start for the uninstaller: the group is removed with its items, without asking for lists.
-  int StartGroupDeletion();
   // Every WM_DDE_ACK: the answers to the initiation and the acknowledgement of the commands.
   int OnAck(HWND sender, LPARAM lParam);
   // Every WM_DDE_DATA, its parameter unpacked. 1 to go on; 0 when the next step could not be
@@ -80,7 +78,6 @@ private:
   bool initiationBroadcast = false;
   // A step inside the broadcast failed; Start reports it once the broadcast is over.
   bool failedDuringInitiation = false;
-  bool deleteGroup = false;
   bool commandsAnswered = false;
   bool commandsAccepted = false;
   HGLOBAL commandMemory = nullptr;

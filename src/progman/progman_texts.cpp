@@ -58,12 +58,6 @@ bool BuildCommands(char* out, size_t capacity, const CommandInput& input) {
   return writer.Finish();
 }
 
-bool BuildGroupDeletion(char* out, size_t capacity, const char* groupName) {
-  TextWriter writer(out, capacity);
-  writer << "[DeleteGroup(\"" << groupName << "\")]";
-  return writer.Finish();
-}
-
 bool GroupListNamesGroup(const char* list, size_t length, const char* groupName) {
   length = TextLength(list, length);
   for (size_t start = 0; start < length; ++start)

@@ -28,9 +28,6 @@ struct CommandInput {
 // would leave the group half made.
 bool BuildCommands(char* out, size_t capacity, const CommandInput& input);
 
-// The command that removes the group with all its items; false, out empty, when it does not fit.
-bool BuildGroupDeletion(char* out, size_t capacity, const char* groupName);
-
 // A server's text ends at its first zero or after length characters, whichever comes first:
 // the server's block need not hold a terminator.
 // Item names in the server's list are cut to this many characters when read.

@@ -96,19 +96,6 @@ TEST(BuildCommands, StringThatDoesNotFitIsNotBuiltAtAll) {
 
 namespace {
 
-TEST(BuildGroupDeletion, OneQuotedDeleteGroupOrNothingWhenItDoesNotFit) {
-  const std::string expected = "[DeleteGroup(\"TARN\")]";
-  std::vector<char> out(expected.size() + 1, 'x');
-  EXPECT_TRUE(BuildGroupDeletion(out.data(), out.size(), "TARN"));
-  EXPECT_EQ(std::string(out.data()), expected);
-  EXPECT_FALSE(BuildGroupDeletion(out.data(), out.size() - 1, "TARN"));
-  EXPECT_EQ(std::string(out.data()), "") << "a command cut short could name another group";
-}
-
-} // namespace
-
-namespace {
-
 bool Names(const std::string& list, const char* group = "TARN") {
   return GroupListNamesGroup(list.data(), list.size(), group);
 }
