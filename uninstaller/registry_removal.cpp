@@ -10,6 +10,11 @@
 
 namespace {
 
+enum class Belonging { ABSENT, OURS, ANOTHER_FOLDER };
+
+// The keys of the product's type with a value of setup.exe's, deepest first, below its identifier.
+const char* const TYPE_KEYS[] = {"\\Shell\\Open\\command", "\\Shell\\Open", "\\Shell", "\\DefaultIcon", ""};
+
 HKEY RootOf(const RegistryEntry& row) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(row.rootKey)); }
 
 bool KeyExists(HKEY root, const char* path) {
@@ -19,7 +24,60 @@ bool KeyExists(HKEY root, const char* path) {
   return true;
 }
 
+// A text value, whole; false when the key or value is missing, of another type, or too long.
+bool ReadText(HKEY root, const char* path, const char* name, char (&text)[PATH_CAPACITY]) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  DWORD type = 0;
+  DWORD size = sizeof text - 1;
+  const bool read =
+      RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS && type == REG_SZ;
+  RegCloseKey(key);
+  text[read ? size : 0] = '\0';
+  return read;
+}
+
+// A key whose value names a file: this installation's while the file is in its folder. A key
+// whose value names nothing is taken for the other installation's, to be safe.
+Belonging OfValue(const Installation& installation, HKEY root, const char* path, const char* name, const char* file) {
+  char value[PATH_CAPACITY];
+  if (!KeyExists(root, path)) return Belonging::ABSENT;
+  return ReadText(root, path, name, value) && NamesOwnFile(installation, value, file) ? Belonging::OURS
+                                                                                      : Belonging::ANOTHER_FOLDER;
+}
+
 bool UninstallEntryPath(char* path) { return JoinPath(path, PATH_CAPACITY, {UNINSTALL_KEY, PRODUCT_NAME}); }
+
+Belonging OfEntry(const Installation& installation) {
+  char entry[PATH_CAPACITY];
+  if (!UninstallEntryPath(entry)) return Belonging::ABSENT;
+  return OfValue(installation, HKEY_LOCAL_MACHINE, entry, "UninstallString", UNINSTALLER_NAME);
+}
+
+// The product's keys go with the rows that name installed files; without them, with the entry.
+Belonging OfProductKeys(const Installation& installation) {
+  Belonging belonging = Belonging::ABSENT;
+  for (const RegistryEntry& row : TableRows(productRegistryEntries)) {
+    if (row.valueIsInstalledFile == 0) continue;
+    const Belonging rowBelonging = OfValue(installation, RootOf(row), row.subkey, nullptr, row.value);
+    if (rowBelonging != Belonging::ABSENT) belonging = rowBelonging;
+    if (rowBelonging == Belonging::ANOTHER_FOLDER) return belonging;
+  }
+  if (belonging != Belonging::ABSENT || !KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY)) return belonging;
+  return OfEntry(installation) == Belonging::ANOTHER_FOLDER ? Belonging::ANOTHER_FOLDER : Belonging::OURS;
+}
+
+// Deletes the key with everything below it; one that stays is named in the report.
+void DeleteOwnKey(HKEY root, const char* path, RemovalReport& report) {
+  if (!KeyExists(root, path)) return;
+  if (DeleteKeyTree(root, path)) {
+    report.keysRemoved = true;
+    return;
+  }
+  char named[PATH_CAPACITY];
+  if (JoinPath(named, sizeof named, {root == HKEY_CLASSES_ROOT ? "HKEY_CLASSES_ROOT\\" : "HKEY_LOCAL_MACHINE\\", path}))
+    report.keysLeft.Add(named);
+}
 
 // Windows 95 deletes a key with everything below it, so emptiness is made sure of first.
 bool DeleteKeyWhenEmpty(HKEY root, const char* path) {
@@ -46,54 +104,81 @@ void DeleteEmptyParents() {
   }
 }
 
-// The identifier that the extension's key names, when it is the one the product made.
-bool AssociationOurs(const FileTypeEntry& row, char* extensionKey, char* identifier) {
-  if (!FileTypeKeys(row, extensionKey, identifier, PATH_CAPACITY)) return false;
+// The key's default value, then the key once nothing else is in it.
+void DeleteDefaultAndEmptyKey(const char* path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, "");
+  RegCloseKey(key);
+  DeleteKeyWhenEmpty(HKEY_CLASSES_ROOT, path);
+}
+
+AssociationOutcome OfType(const Installation& installation, const FileTypeEntry& row, char* extensionKey,
+                          char* identifier) {
   char named[PATH_CAPACITY];
-  LONG size = sizeof named;
-  return RegQueryValueA(HKEY_CLASSES_ROOT, extensionKey, named, &size) == ERROR_SUCCESS &&
-         EqualIgnoringCase(named, identifier);
+  char command[PATH_CAPACITY];
+  if (!FileTypeKeys(row, extensionKey, identifier, PATH_CAPACITY)) return AssociationOutcome::ABSENT;
+  if (!ReadText(HKEY_CLASSES_ROOT, extensionKey, nullptr, named) || !EqualIgnoringCase(named, identifier))
+    return KeyExists(HKEY_CLASSES_ROOT, extensionKey) ? AssociationOutcome::OTHER_PROGRAM : AssociationOutcome::ABSENT;
+  if (!JoinPath(command, sizeof command, {identifier, TYPE_KEYS[0]})) return AssociationOutcome::ABSENT;
+  // A type without its command names no other installation's program either.
+  return OfValue(installation, HKEY_CLASSES_ROOT, command, nullptr, row.program) == Belonging::ANOTHER_FOLDER
+             ? AssociationOutcome::ANOTHER_FOLDER
+             : AssociationOutcome::REMOVED;
+}
+
+AssociationOutcome RemoveType(const char* extensionKey, const char* identifier) {
+  char path[PATH_CAPACITY];
+  for (const char* below : TYPE_KEYS)
+    if (JoinPath(path, sizeof path, {identifier, below})) DeleteDefaultAndEmptyKey(path);
+  // The type that the extension named before, as setup.exe noted it.
+  char earlier[PATH_CAPACITY];
+  if (ReadText(HKEY_LOCAL_MACHINE, PRODUCT_KEY, extensionKey, earlier) && earlier[0] != '\0' &&
+      KeyExists(HKEY_CLASSES_ROOT, earlier) &&
+      RegSetValueA(HKEY_CLASSES_ROOT, extensionKey, REG_SZ, earlier, static_cast<DWORD>(lstrlenA(earlier))) ==
+          ERROR_SUCCESS)
+    return AssociationOutcome::GIVEN_BACK;
+  DeleteDefaultAndEmptyKey(extensionKey);
+  return AssociationOutcome::REMOVED;
 }
 
 } // namespace
 
-bool ProductKeysPresent() {
-  char entry[PATH_CAPACITY];
-  return (UninstallEntryPath(entry) && KeyExists(HKEY_LOCAL_MACHINE, entry)) ||
-         KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY);
+bool ProductKeysOurs(const Installation& installation) {
+  return OfEntry(installation) == Belonging::OURS || OfProductKeys(installation) == Belonging::OURS;
 }
 
-bool AssociationsOurs() {
+bool AssociationsOurs(const Installation& installation) {
   char extensionKey[PATH_CAPACITY];
   char identifier[PATH_CAPACITY];
   for (const FileTypeEntry& row : TableRows(productFileTypes))
-    if (AssociationOurs(row, extensionKey, identifier)) return true;
+    if (OfType(installation, row, extensionKey, identifier) == AssociationOutcome::REMOVED) return true;
   return false;
 }
 
-void RemoveProductKeys(bool keepUninstallEntry, RemovalReport& report) {
+void RemoveProductKeys(const Installation& installation, bool keepUninstallEntry, RemovalReport& report) {
   char entry[PATH_CAPACITY];
-  if (!keepUninstallEntry && UninstallEntryPath(entry) && KeyExists(HKEY_LOCAL_MACHINE, entry))
-    report.keysRemoved |= DeleteKeyTree(HKEY_LOCAL_MACHINE, entry) != 0;
-  for (const RegistryEntry& row : TableRows(productRegistryEntries))
-    if (KeyExists(RootOf(row), row.subkey)) report.keysRemoved |= DeleteKeyTree(RootOf(row), row.subkey) != 0;
-  if (KeyExists(HKEY_LOCAL_MACHINE, PRODUCT_KEY))
-    report.keysRemoved |= DeleteKeyTree(HKEY_LOCAL_MACHINE, PRODUCT_KEY) != 0;
+  // Both judged before either goes: the product's keys may go with the entry.
+  const Belonging entryBelonging = OfEntry(installation);
+  const Belonging productBelonging = OfProductKeys(installation);
+  report.entryElsewhere = entryBelonging == Belonging::ANOTHER_FOLDER;
+  if (entryBelonging == Belonging::OURS && !keepUninstallEntry && UninstallEntryPath(entry))
+    DeleteOwnKey(HKEY_LOCAL_MACHINE, entry, report);
+  report.productElsewhere = productBelonging == Belonging::ANOTHER_FOLDER;
+  if (productBelonging == Belonging::OURS) {
+    for (const RegistryEntry& row : TableRows(productRegistryEntries)) DeleteOwnKey(RootOf(row), row.subkey, report);
+    DeleteOwnKey(HKEY_LOCAL_MACHINE, PRODUCT_KEY, report);
+  }
   DeleteEmptyParents();
 }
 
-AssociationOutcome RemoveAssociations() {
-  AssociationOutcome outcome = AssociationOutcome::ABSENT;
+void RemoveAssociations(const Installation& installation, RemovalReport& report) {
   char extensionKey[PATH_CAPACITY];
   char identifier[PATH_CAPACITY];
   for (const FileTypeEntry& row : TableRows(productFileTypes)) {
-    if (AssociationOurs(row, extensionKey, identifier)) {
-      // The identifier goes first: should the extension stay, a second run still finds it ours.
-      DeleteKeyTree(HKEY_CLASSES_ROOT, identifier);
-      if (DeleteKeyTree(HKEY_CLASSES_ROOT, extensionKey)) outcome = AssociationOutcome::REMOVED;
-    } else if (KeyExists(HKEY_CLASSES_ROOT, extensionKey) && outcome == AssociationOutcome::ABSENT) {
-      outcome = AssociationOutcome::OTHER_PROGRAM;
-    }
+    AssociationOutcome outcome = OfType(installation, row, extensionKey, identifier);
+    if (outcome == AssociationOutcome::REMOVED) outcome = RemoveType(extensionKey, identifier);
+    // The catalogue has one type; with more, the first outcome that is not an absence is told.
+    if (report.association == AssociationOutcome::ABSENT) report.association = outcome;
   }
-  return outcome;
 }

@@ -1,18 +1,22 @@
-// The product's registry entries: its uninstall entry, its own keys up to the maker's, and the
-// document type while it is still the product's.
+// The product's registry entries of this installation: its uninstall entry, its own keys up to
+// the maker's, and its document type. Each goes only while it points into this installation's
+// folder; what points elsewhere belongs to another installation and stays.
 #ifndef TARN_UNINSTALLER_REGISTRY_REMOVAL_H
 #define TARN_UNINSTALLER_REGISTRY_REMOVAL_H
 
+#include "installation.h"
 #include "removal_report.h"
 
-bool ProductKeysPresent();
-bool AssociationsOurs();
+bool ProductKeysOurs(const Installation& installation);
+bool AssociationsOurs(const Installation& installation);
 
 // The uninstall entry stays when asked to, so that the user can start the uninstaller again.
-void RemoveProductKeys(bool keepUninstallEntry, RemovalReport& report);
+void RemoveProductKeys(const Installation& installation, bool keepUninstallEntry, RemovalReport& report);
 
-// Each file type of the catalogue goes only while its extension still names the product's
-// identifier; another program's association is left alone.
-AssociationOutcome RemoveAssociations();
+// Each file type of the catalogue that is this installation's: only the values that setup.exe
+// wrote go, and a key once it is empty, so another program's subkeys stay. The extension goes
+// back to the type it named before setup.exe took it over, when that type is still there.
+// Before the product's keys: the earlier type is noted in them.
+void RemoveAssociations(const Installation& installation, RemovalReport& report);
 
 #endif

@@ -6,8 +6,20 @@
 
 #include "name_list.h"
 
-enum class GroupOutcome { REMOVED, ABSENT, NO_SHELL };
-enum class AssociationOutcome { REMOVED, ABSENT, OTHER_PROGRAM };
+enum class GroupOutcome {
+  ABSENT,
+  REMOVED,
+  USERS_ITEMS,    // the product's items went; the group stays for the user's own
+  ANOTHER_FOLDER, // its items start another installation: left alone
+  FAILED,         // the Programs folder is unknown, or an item could not be deleted
+};
+enum class AssociationOutcome {
+  ABSENT,
+  REMOVED,
+  GIVEN_BACK,     // to the type the extension named before the product took it over
+  OTHER_PROGRAM,  // the extension names another program's type now
+  ANOTHER_FOLDER, // the product's type opens another installation's program
+};
 
 struct ProductWords {
   const char* displayName; // "Morvane 12.3"
@@ -15,17 +27,28 @@ struct ProductWords {
   const char* groupName;
   const char* extension;   // of the document type, without its dot
   const char* desktopFile; // kept with the user's settings
+  const char* program;     // the running uninstaller's path
 };
 
 struct RemovalReport {
   unsigned filesRemoved = 0;
-  NameList held;  // files of the product that another program holds open
-  NameList kept;  // every other file left in the folder: the desktop file, the user's own
+  NameList changed;  // files of the product changed since they were installed: the user's work
+  NameList held;     // files of the product that another program holds open
+  NameList refused;  // files of the product that are read-only or may not be deleted
+  NameList kept;     // every other file left in the folder: the desktop file, the user's own
+  NameList keysLeft; // registry keys of this installation that could not be deleted
   GroupOutcome group = GroupOutcome::ABSENT;
   AssociationOutcome association = AssociationOutcome::ABSENT;
   bool keysRemoved = false;
-  bool restartScheduled = false; // the uninstaller and the folder are deleted at restart
-  bool folderAtRestart = false;  // the folder is empty already, so it goes for certain
+  bool entryElsewhere = false;    // the uninstall entry starts another installation's uninstaller
+  bool productElsewhere = false;  // the product's keys name another installation
+  bool restartScheduled = false;  // the uninstaller (and the folder, unless a root) go at restart
+  bool restartFailed = false;     // that could not be arranged
+  bool folderAtRestart = false;   // the folder is scheduled too
+  bool folderEmpty = false;       // and empty already, so it goes for certain
+
+  // Files of the product that are still there for a reason that a second run can overcome.
+  bool Unfinished() const { return !held.Empty() || !refused.Empty(); }
 };
 
 // Each writes the whole text into out; false, out empty, when it does not fit.

@@ -4,10 +4,8 @@
 #include <windows.h>
 
 #include "file_removal.h"
-#include "finish/finish.h"
 #include "group_removal.h"
 #include "installation.h"
-#include "registration/registry_step.h"
 #include "registry_removal.h"
 #include "removal_report.h"
 #include "restart_deletion.h"
@@ -16,29 +14,33 @@
 namespace {
 
 const char CAPTION[] = "Uninstall";
-constexpr size_t MESSAGE_CAPACITY = 4096;
+// Room for every list of names the report can hold at once, each at its full length.
+constexpr size_t MESSAGE_CAPACITY = 8192;
 
+// What of this installation is still there: what points into another folder is not counted.
 bool AnythingInstalled(const Installation& installation) {
-  return ProductFilesPresent(installation) || ProductKeysPresent() || AssociationsOurs();
+  return ProductFilesPresent(installation) || ProductKeysOurs(installation) || AssociationsOurs(installation) ||
+         GroupItemsOurs(installation);
 }
 
 // The program itself, then the folder: at restart the platform removes the folder only when
-// it is empty by then, so kept files keep it.
-void ScheduleRestartDeletion(const Installation& installation, bool folderEmpty, RemovalReport& report) {
+// it is empty by then, so kept files keep it. A root is never scheduled.
+void ScheduleRestartDeletion(const Installation& installation, RemovalReport& report) {
   const char* paths[] = {installation.program, installation.folder};
-  report.folderAtRestart = folderEmpty;
-  report.restartScheduled = DeleteAtRestart(paths, 2);
+  report.folderAtRestart = !installation.atRoot;
+  report.restartScheduled = DeleteAtRestart(paths, installation.atRoot ? 1 : 2);
+  report.restartFailed = !report.restartScheduled;
 }
 
 void Remove(const Installation& installation, RemovalReport& report) {
   RemoveProductFiles(installation, report);
-  report.group = RemoveProgramGroup();
-  // While a file is held, the entry stays so that the uninstaller can be started again.
-  const bool held = !report.held.Empty();
-  RemoveProductKeys(held, report);
-  report.association = RemoveAssociations();
-  const bool folderEmpty = ListKeptFiles(installation, report);
-  if (!held) ScheduleRestartDeletion(installation, folderEmpty, report);
+  report.group = RemoveProgramGroup(installation);
+  RemoveAssociations(installation, report);
+  // While a file could still go, the entry stays so that the uninstaller can be started again.
+  const bool unfinished = report.Unfinished();
+  RemoveProductKeys(installation, unfinished, report);
+  report.folderEmpty = ListKeptFiles(installation, report);
+  if (!unfinished) ScheduleRestartDeletion(installation, report);
 }
 
 // Started from the system's list of programs, the uninstaller has no window of its own: its
@@ -48,8 +50,8 @@ int Tell(const char* text, UINT icon) {
 }
 
 void Uninstall(const Installation& installation, char* message) {
-  const ProductWords words{PRODUCT_DISPLAY_NAME, installation.folder, ProductGroupName(), productFileTypes[0].extension,
-                           DESKTOP_FILE_NAME};
+  const ProductWords words{PRODUCT_DISPLAY_NAME, installation.folder,     ProductGroupName(),
+                           productFileTypes[0].extension, DESKTOP_FILE_NAME, installation.program};
   if (!AnythingInstalled(installation)) {
     if (ComposeNothingToRemove(words, message, MESSAGE_CAPACITY)) Tell(message, MB_OK | MB_ICONINFORMATION);
     return;

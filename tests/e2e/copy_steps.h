@@ -15,6 +15,7 @@
 
 constexpr char REGISTRY_TITLE[] = "Updating registry";
 constexpr char ERROR_TITLE[] = "Installation not completed";
+constexpr char GROUPS_NOT_CREATED[] = "Installation succeeded, but groups could not be created in Program Shell.";
 constexpr char STOP_QUESTION[] = "Do you want to stop the installation?";
 constexpr char INSTALL_FOLDER[] = "C:\\Program Files\\TARN";
 // The catalogue's time stamp, in local time.

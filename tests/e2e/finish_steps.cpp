@@ -6,8 +6,10 @@
 #include <set>
 
 #include "copy_steps.h"
+#include "destination_steps.h"
 #include "held_still.h"
 #include "input.h"
+#include "message_box.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "test_environment.h"
@@ -86,9 +88,20 @@ bool PlaceReaderSetup(const std::string& bytes) {
 
 bool PlaceReaderSetup() { return PlaceReaderSetup(ReadWholeFile(WindowsPathFromEnvironment(READER_STANDIN_VARIABLE))); }
 
-bool WalkToFinish(InstallerSession& setup) {
+bool WalkToFinish(InstallerSession& setup, const WalkChoices& choices) {
   if (!setup.WaitForPageTitle(WELCOME_TITLE) || setup.PageText(IDC_PRODUCT_IDENTITY) != PRODUCT_IDENTITY) return false;
-  return WalkTo(setup, SUMMARY_TITLE) && ArriveAtTheFullBar(setup) && PictureWorkPagesUntilFinish(setup);
+  const bool atSummary =
+      choices.destination.empty()
+          ? WalkTo(setup, SUMMARY_TITLE)
+          : WalkTo(setup, DESTINATION_TITLE) && TypeDestination(setup, choices.destination) &&
+                ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE);
+  if (!atSummary || !ArriveAtTheFullBar(setup)) return false;
+  if (choices.fileTypeAnswer != 0) {
+    HWND question = setup.WaitForMessageBox(FRAME_CAPTION);
+    if (question == nullptr || !AddToAlbum(question, "file type question")) return false;
+    AnswerMessageBox(question, choices.fileTypeAnswer);
+  }
+  return PictureWorkPagesUntilFinish(setup);
 }
 
 bool PrepareInstallFolder(const std::vector<std::string>& names) {

@@ -27,11 +27,18 @@ std::string SetupPath();
 bool PlaceReaderSetup();
 bool PlaceReaderSetup(const std::string& bytes);
 
+// What a person may choose on the way: another destination, typed over the default; the
+// answer to the question before another program's file type is taken over (0: none comes).
+struct WalkChoices {
+  std::string destination;
+  int fileTypeAnswer = 0;
+};
+
 // From the welcome page (whose product identity is checked) to the finish page, with a
 // picture of every page; the work pages are pictured as they pass. The window that the shell
 // opens on the new group is closed, as a person closes it. False when the finish page does
 // not come.
-bool WalkToFinish(InstallerSession& setup);
+bool WalkToFinish(InstallerSession& setup, const WalkChoices& choices = {});
 
 // The installation folder made before the run, holding these files.
 bool PrepareInstallFolder(const std::vector<std::string>& names);

@@ -23,7 +23,6 @@ namespace {
 
 constexpr char ICONS_TITLE[] = "Installing icons";
 constexpr char FINISH_TITLE[] = "Installation complete";
-constexpr char GROUPS_NOT_CREATED[] = "Installation succeeded, but groups could not be created in Program Shell.";
 constexpr char APP_PATHS_KEY[] = "SOFTWARE\\Veltrum\\TARN\\CurrentVersion\\AppPaths";
 
 std::string GroupFolder() {

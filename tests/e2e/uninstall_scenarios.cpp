@@ -1,6 +1,9 @@
 // uninstal.exe after a whole installation by setup.exe, started by the command of the
 // product's uninstall entry: what goes, what stays and why it says so; setup.exe over what is
-// left; No at the question; a second run; another program's file type; a file held open.
+// left, also when it cannot make the group; No at the question; a second run; another
+// program's file type, left alone or given back; files held open, changed or read-only; a
+// second installation in another folder; a shortcut of the user's in the group; a drive's
+// root; Windows 98.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,9 +16,13 @@
 #include "finish_steps.h"
 #include "message_box.h"
 #include "progman_host.h"
+#include "registry_text.h"
+#include "resource_ids.h"
 #include "screenshot_album.h"
+#include "shell_dde_servers.h"
 #include "uninstall_steps.h"
 #include "whole_file.h"
+#include "wizard_steps.h"
 
 namespace {
 
@@ -28,6 +35,8 @@ const std::string KEPT_DESKTOP_FILE =
     "Kept, because they may hold your own work: TARN.DSK.\nDelete them yourself when you no longer need them.\n\n";
 const std::string AT_RESTART =
     "The uninstaller itself is deleted when Windows restarts, and the folder too if you have emptied it by then.";
+const char PRODUCT_KEY[] = "SOFTWARE\\Veltrum\\TARN\\CurrentVersion";
+const char COMMAND_KEY[] = "trnfile\\Shell\\Open\\command";
 
 std::string Installed(const std::string& name) { return std::string(INSTALL_FOLDER) + "\\" + name; }
 std::string Pending(const std::string& path) { return "\\??\\" + path; }
@@ -97,7 +106,7 @@ TEST(Uninstall, NoAtTheQuestionChangesNothing) {
   ASSERT_TRUE(run.Started());
   HWND question = run.WaitForBox();
   ASSERT_NE(question, nullptr);
-  EXPECT_EQ(MessageBoxText(question), UNINSTALL_QUESTION);
+  EXPECT_EQ(MessageBoxText(question), UninstallQuestion(INSTALL_FOLDER));
   AnswerMessageBox(question, IDNO);
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_EQ(run.ExitCode(), 0u);
@@ -185,23 +194,28 @@ TEST(Uninstall, AFileHeldOpenIsNamedAndASecondRunRemovesIt) {
 
 namespace {
 
-// Windows 98 as Wine reports it to the uninstaller alone; setup.exe installed as on NT.
-bool ReportWindows98ToTheUninstaller() {
-  HKEY key;
-  if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\uninstal.exe", &key) != ERROR_SUCCESS) return false;
-  const bool set = RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  return set;
+// Windows 98 as Wine reports it to the program of that name.
+bool ReportWindows98To(const std::string& program) {
+  return SetRegistryText(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\" + program, "Version", "win98");
+}
+
+std::string LowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
 }
 
 } // namespace
 
-TEST(Uninstall, OnWindows98TheRestartDeletionsGoToWininitIni) {
+// setup.exe installed as on NT; the uninstaller runs as on Windows 98, and so does the setup.exe
+// that installs again before the restart.
+TEST(Uninstall, OnWindows98TheRestartDeletionsGoToWininitIniAndAReinstallationTakesThemBack) {
   ProgmanHost host;
   ASSERT_TRUE(host.Ready());
   ASSERT_TRUE(InstallWhole());
-  ASSERT_TRUE(WriteWholeFile(WININIT, "[boot]\r\nshell=explorer.exe\r\n"));
-  ASSERT_TRUE(ReportWindows98ToTheUninstaller());
+  const std::string otherProgramsLine = "NUL=C:\\windows\\other.tmp\r\n";
+  ASSERT_TRUE(WriteWholeFile(WININIT, "[boot]\r\nshell=explorer.exe\r\n[rename]\r\n" + otherProgramsLine));
+  ASSERT_TRUE(ReportWindows98To("uninstal.exe"));
   const std::string program = LowerCaseShortPath(Installed("uninstal.exe"));
   const std::string folder = LowerCaseShortPath(INSTALL_FOLDER);
 
@@ -209,9 +223,173 @@ TEST(Uninstall, OnWindows98TheRestartDeletionsGoToWininitIni) {
   ASSERT_TRUE(run.Started());
   EXPECT_EQ(UninstallAnswering(run, IDYES), REMOVED_WHOLE + KEPT_DESKTOP_FILE + AT_RESTART);
   ASSERT_TRUE(run.WaitForExit());
-  std::string wininit = ReadWholeFile(WININIT);
-  for (char& c : wininit)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  EXPECT_EQ(wininit, "[boot]\r\nshell=explorer.exe\r\n[rename]\r\nnul=" + program + "\r\nnul=" + folder + "\r\n");
+  EXPECT_EQ(LowerCase(ReadWholeFile(WININIT)), "[boot]\r\nshell=explorer.exe\r\n[rename]\r\nnul=" + program +
+                                                   "\r\nnul=" + folder + "\r\n" + LowerCase(otherProgramsLine));
   EXPECT_EQ(PendingList(), NO_PENDING_LIST);
+
+  const std::string setupPath = SetupPath();
+  ASSERT_TRUE(ReportWindows98To(setupPath.substr(setupPath.find_last_of('\\') + 1)));
+  ASSERT_TRUE(InstallWhole());
+  ExpectWholeInstallation();
+  const std::string wininit = LowerCase(ReadWholeFile(WININIT));
+  EXPECT_EQ(wininit.find("nul=" + program), std::string::npos) << wininit;
+  EXPECT_EQ(wininit.find("nul=" + folder + "\r\n"), std::string::npos) << wininit;
+  EXPECT_NE(wininit.find(LowerCase(otherProgramsLine)), std::string::npos) << "another program's deletion stays";
+  EXPECT_NE(wininit.find("shell=explorer.exe"), std::string::npos);
+}
+
+// The user adds work to the library after installing, and makes the help file read-only.
+TEST(Uninstall, AChangedLibraryIsKeptAndAReadOnlyFileIsNotCalledHeldOpen) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole());
+  const std::string library = ReadWholeFile(Installed("tarnsyst.trn")) + "the user's own entries";
+  ASSERT_TRUE(WriteWholeFile(Installed("tarnsyst.trn"), library));
+  ASSERT_TRUE(SetFileAttributesA(Installed("tarn.hlp").c_str(), FILE_ATTRIBUTE_READONLY));
+
+  UninstallRun first;
+  ASSERT_TRUE(first.Started());
+  EXPECT_EQ(UninstallAnswering(first, IDYES),
+            "Morvane 12.3 has been removed in part from C:\\Program Files\\TARN.\n\n"
+            "Removed: 8 program files, the program group \"TARN\", the registry entries, the file type \".trn\".\n\n"
+            "Not removed, because they are read-only or Windows refused to delete them: tarn.hlp.\n"
+            "Make them deletable and run the uninstaller again to finish; the entry in the list of programs stays "
+            "until then.\n\n"
+            "Kept, because they have changed since they were installed and may hold your own work: tarnsyst.trn.\n\n" +
+                KEPT_DESKTOP_FILE);
+  ASSERT_TRUE(first.WaitForExit());
+  EXPECT_EQ(ReadWholeFile(Installed("tarnsyst.trn")), library);
+  EXPECT_EQ(FilesIn(INSTALL_FOLDER),
+            (std::vector<std::string>{"TARN.DSK", "tarn.hlp", "tarnsyst.trn", "uninstal.exe"}));
+  EXPECT_EQ(UninstallCommand(), Installed("uninstal.exe")) << "kept for the second run";
+  EXPECT_EQ(PendingList(), NO_PENDING_LIST);
+
+  ASSERT_TRUE(SetFileAttributesA(Installed("tarn.hlp").c_str(), FILE_ATTRIBUTE_NORMAL));
+  UninstallRun second;
+  ASSERT_TRUE(second.Started());
+  EXPECT_EQ(UninstallAnswering(second, IDYES),
+            "Morvane 12.3 has been removed from C:\\Program Files\\TARN.\n\n"
+            "Removed: 1 program file, the registry entries.\n\n"
+            "Kept, because they have changed since they were installed and may hold your own work: tarnsyst.trn.\n\n" +
+                KEPT_DESKTOP_FILE + AT_RESTART);
+  ASSERT_TRUE(second.WaitForExit());
+  EXPECT_EQ(ReadWholeFile(Installed("tarnsyst.trn")), library);
+  EXPECT_EQ(UninstallCommand(), "");
+}
+
+// Installed into the default folder, then into another: the first folder's uninstaller removes
+// its files, and leaves what now starts the second installation.
+TEST(Uninstall, ASecondInstallationInAnotherFolderKeepsWhatPointsToIt) {
+  const std::string second = "C:\\TARN2";
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole());
+  ASSERT_TRUE(InstallWhole({second}));
+
+  UninstallRun run(Installed("uninstal.exe"));
+  ASSERT_TRUE(run.Started());
+  EXPECT_EQ(UninstallAnswering(run, IDYES),
+            "Morvane 12.3 has been removed from C:\\Program Files\\TARN.\n\n"
+            "Removed: 10 program files.\n\n" +
+                KEPT_DESKTOP_FILE +
+                "Left alone, because they belong to an installation in another folder: the entry in the list of "
+                "programs, the registry entries, the file type \".trn\", the program group \"TARN\".\n\n" +
+                AT_RESTART);
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FilesIn(INSTALL_FOLDER), (std::vector<std::string>{"TARN.DSK", "uninstal.exe"}));
+  EXPECT_EQ(UninstallCommand(), second + "\\uninstal.exe");
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, std::string(PRODUCT_KEY) + "\\AppPaths"), second + "\\tarn.exe");
+  EXPECT_EQ(ClassesDefault(".trn"), "trnfile");
+  EXPECT_EQ(ClassesDefault(COMMAND_KEY), second + "\\tarn.exe \"%1\"");
+  EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN.lnk"));
+  EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN help.lnk"));
+  EXPECT_EQ(FilesIn(second).size(), 12u) << "its eleven files and its desktop file";
+  EXPECT_EQ(PendingList(), RestartDeletions());
+}
+
+TEST(Uninstall, AGroupWithAShortcutOfTheUsersStaysForItWithoutTheProductsItems) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole());
+  const std::string group = ProgramGroupFolder();
+  ASSERT_TRUE(CopyFileA((group + "\\TARN.lnk").c_str(), (group + "\\My library.lnk").c_str(), TRUE));
+
+  UninstallRun run;
+  ASSERT_TRUE(run.Started());
+  EXPECT_EQ(UninstallAnswering(run, IDYES),
+            "Morvane 12.3 has been removed from C:\\Program Files\\TARN.\n\n"
+            "Removed: 10 program files, the registry entries, the file type \".trn\".\n\n" +
+                KEPT_DESKTOP_FILE + "Kept: the program group \"TARN\", which holds shortcuts of your own.\n\n" +
+                AT_RESTART);
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(FilesIn(group), std::vector<std::string>{"My library.lnk"});
+}
+
+// Yes at setup.exe's question takes ".trn" over from another program, whose own subkey stays.
+TEST(Uninstall, AFileTypeTakenOverFromAnotherProgramIsGivenBack) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(SetClassesDefault(".trn", "otherfile"));
+  ASSERT_TRUE(SetClassesDefault("otherfile", "Other Viewer"));
+  ASSERT_TRUE(SetRegistryText(HKEY_CLASSES_ROOT, ".trn\\ShellNew", "NullFile", ""));
+  ASSERT_TRUE(InstallWhole({"", IDYES}));
+  EXPECT_EQ(ClassesDefault(".trn"), "trnfile");
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, PRODUCT_KEY, ".trn"), "otherfile") << "noted for the uninstaller";
+
+  UninstallRun run;
+  ASSERT_TRUE(run.Started());
+  EXPECT_EQ(UninstallAnswering(run, IDYES),
+            REMOVED_WHOLE + KEPT_DESKTOP_FILE +
+                "The file type \".trn\" opens again with the program it opened with before.\n\n" + AT_RESTART);
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(ClassesDefault(".trn"), "otherfile");
+  EXPECT_EQ(ClassesDefault("otherfile"), "Other Viewer");
+  EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".trn\\ShellNew"));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, "trnfile"));
+}
+
+// The deletions that the uninstaller left for the restart must not take the new installation's
+// uninstaller, though the run ends on the error page: no shell answers for the group.
+TEST(Uninstall, AReinstallationThatCannotMakeTheGroupStillTakesBackTheRestartDeletions) {
+  {
+    ProgmanHost host;
+    ASSERT_TRUE(host.Ready());
+    ASSERT_TRUE(InstallWhole());
+    UninstallRun run;
+    ASSERT_TRUE(run.Started());
+    EXPECT_EQ(UninstallAnswering(run, IDYES), REMOVED_WHOLE + KEPT_DESKTOP_FILE + AT_RESTART);
+    ASSERT_TRUE(run.WaitForExit());
+    EXPECT_EQ(PendingList(), RestartDeletions());
+  }
+  ASSERT_TRUE(SilenceOtherDdeServers());
+  InstallerSession setup(SetupPath(), MEDIUM_DISK);
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(WalkTo(setup, SUMMARY_TITLE));
+  setup.Click(IDC_NEXT);
+  ASSERT_TRUE(setup.WaitForPageTitle(ERROR_TITLE));
+  setup.Screenshot();
+  EXPECT_EQ(setup.PageText(IDC_ERROR_MESSAGE), GROUPS_NOT_CREATED);
+  setup.Click(IDC_EXIT);
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(PendingList(), PendingStrings({}));
+  EXPECT_EQ(ReadWholeFile(Installed("uninstal.exe")), StandIn(*ProductRow("uninstal.exe")));
+}
+
+// Installed at the root of a drive of its own, the uninstaller schedules itself alone: neither
+// the root nor the drive's current directory.
+TEST(Uninstall, AtADriveRootNeitherTheRootNorTheCurrentDirectoryIsScheduled) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole({"E:\\"}));
+  EXPECT_EQ(UninstallCommand(), "E:\\\\uninstal.exe");
+
+  UninstallRun run;
+  ASSERT_TRUE(run.Started());
+  EXPECT_EQ(UninstallAnswering(run, IDYES, "E:\\"),
+            "Morvane 12.3 has been removed from E:\\.\n\n"
+            "Removed: 10 program files, the program group \"TARN\", the registry entries, the file type \".trn\".\n\n" +
+                KEPT_DESKTOP_FILE + "The uninstaller itself is deleted when Windows restarts.");
+  ASSERT_TRUE(run.WaitForExit());
+  EXPECT_EQ(PendingList(), PendingStrings({"\\??\\E:\\uninstal.exe", ""}));
+  EXPECT_EQ(FilesIn("E:\\"), (std::vector<std::string>{"TARN.DSK", "uninstal.exe"}));
 }

@@ -45,11 +45,11 @@ bool ReadKey(const WatchedKey& watched, std::string& text) {
 
 } // namespace
 
-bool InstallWhole() {
+bool InstallWhole(const WalkChoices& choices) {
   CreateDirectoryA("C:\\medium", nullptr);
   CreateDirectoryA(MEDIUM_DISK, nullptr);
   InstallerSession setup(SetupPath(), MEDIUM_DISK);
-  if (!setup.Started() || !WalkToFinish(setup)) return false;
+  if (!setup.Started() || !WalkToFinish(setup, choices)) return false;
   setup.Click(IDC_EXIT);
   return setup.WaitForExit();
 }
@@ -66,8 +66,7 @@ std::string UninstallCommand() {
   return status == ERROR_SUCCESS && type == REG_SZ ? command : "";
 }
 
-UninstallRun::UninstallRun() {
-  const std::string command = UninstallCommand();
+UninstallRun::UninstallRun(const std::string& command) {
   started = !command.empty() && process.StartCommand(command, ELSEWHERE);
 }
 
@@ -75,9 +74,15 @@ HWND UninstallRun::WaitForBox(HWND previous) const {
   return WaitForMessageBox(process, UNINSTALL_CAPTION, previous);
 }
 
-std::string UninstallAnswering(UninstallRun& run, int answer) {
+std::string UninstallQuestion(const std::string& folder) {
+  return "Do you want to remove Morvane 12.3 from " + folder +
+         "?\n\nIts program files, program group and registry entries are removed. TARN.DSK and files of your own "
+         "in the folder are kept.";
+}
+
+std::string UninstallAnswering(UninstallRun& run, int answer, const std::string& folder) {
   HWND question = run.WaitForBox();
-  if (question == nullptr || MessageBoxText(question) != UNINSTALL_QUESTION) return "";
+  if (question == nullptr || MessageBoxText(question) != UninstallQuestion(folder)) return "";
   AddToAlbum(question, answer == IDYES ? "question answered Yes" : "question answered No");
   AnswerMessageBox(question, answer);
   HWND report = run.WaitForBox(question);

@@ -11,22 +11,24 @@
 #include <vector>
 
 #include "child_process.h"
+#include "copy_steps.h"
+#include "finish_steps.h"
 
 constexpr char UNINSTALL_CAPTION[] = "Uninstall";
-constexpr char UNINSTALL_QUESTION[] =
-    "Do you want to remove Morvane 12.3 from C:\\Program Files\\TARN?\n\nIts program files, program group and registry "
-    "entries are removed. TARN.DSK and files of your own in the folder are kept.";
+// The question for the installation in the folder.
+std::string UninstallQuestion(const std::string& folder);
 
 // setup.exe from the welcome page to Finish, with a picture of every page.
-bool InstallWhole();
+bool InstallWhole(const WalkChoices& choices = {});
 
 // The "UninstallString" of the product's entry, or "" without one.
 std::string UninstallCommand();
 
 class UninstallRun {
 public:
-  // Starts the registered command with a current directory other than the program's folder.
-  UninstallRun();
+  // Starts the command (the registered one unless given) with a current directory other than
+  // the program's folder.
+  explicit UninstallRun(const std::string& command = UninstallCommand());
   bool Started() const { return started; }
   // The next message box of the run, other than `previous`; none once the program has ended.
   HWND WaitForBox(HWND previous = nullptr) const;
@@ -38,9 +40,9 @@ private:
   bool started = false;
 };
 
-// Answers the question and pictures it, then returns the final message's text after picturing
-// and closing it; "" when either does not come.
-std::string UninstallAnswering(UninstallRun& run, int answer);
+// Answers the question for the folder and pictures it, then returns the final message's text
+// after picturing and closing it; "" when either does not come.
+std::string UninstallAnswering(UninstallRun& run, int answer, const std::string& folder = INSTALL_FOLDER);
 
 // What an installation consists of, as far as the uninstaller deals with it.
 struct InstallationState {

@@ -10,7 +10,8 @@
 
 namespace {
 
-const ProductWords WORDS{"Morvane 12.3", "C:\\Program Files\\TARN", "TARN", "trn", "TARN.DSK"};
+const ProductWords WORDS{"Morvane 12.3", "C:\\Program Files\\TARN", "TARN", "trn", "TARN.DSK",
+                        "C:\\Program Files\\TARN\\uninstal.exe"};
 
 std::string Report(const RemovalReport& report) {
   std::vector<char> out(4096);
@@ -26,6 +27,7 @@ RemovalReport Whole() {
   report.keysRemoved = true;
   report.kept.Add("TARN.DSK");
   report.restartScheduled = true;
+  report.folderAtRestart = true;
   return report;
 }
 
@@ -58,24 +60,40 @@ TEST(RemovalReport, HeldFilesAreNamedAndNothingIsScheduled) {
   report.held.Add("tarn.exe");
   report.kept = NameList();
   report.restartScheduled = false;
-  report.group = GroupOutcome::NO_SHELL;
+  report.group = GroupOutcome::FAILED;
   report.association = AssociationOutcome::OTHER_PROGRAM;
   report.keysRemoved = false;
+  report.keysLeft.Add("HKEY_LOCAL_MACHINE\\SOFTWARE\\Veltrum\\TARN\\CurrentVersion");
   EXPECT_EQ(Report(report),
             "Morvane 12.3 has been removed in part from C:\\Program Files\\TARN.\n\n"
             "Removed: 1 program file.\n\n"
             "Not removed, because another program has them open: tarn.exe.\n"
             "Close that program and run the uninstaller again to finish; the entry in the list of programs stays "
             "until then.\n\n"
+            "Not removed, because Windows refused to delete them: the registry keys "
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Veltrum\\TARN\\CurrentVersion.\n\n"
             "Left alone: the file type \".trn\", which now opens with another program.\n\n"
-            "The program group \"TARN\" could not be removed, because the shell did not answer. You can delete it "
-            "yourself.\n\n");
+            "The program group \"TARN\" could not be removed. You can delete it yourself.\n\n");
+}
+
+// What the uninstaller could not arrange is said, and never the root as going at restart.
+TEST(RemovalReport, TheRestartSentenceSaysWhatWasArranged) {
+  RemovalReport report = Whole();
+  report.folderAtRestart = false;
+  std::string text = Report(report);
+  EXPECT_EQ(text.substr(text.rfind("\n\n") + 2), "The uninstaller itself is deleted when Windows restarts.");
+  report.restartScheduled = false;
+  report.restartFailed = true;
+  text = Report(report);
+  EXPECT_EQ(text.substr(text.rfind("\n\n") + 2),
+            "The uninstaller could not arrange to be deleted when Windows restarts: delete C:\\Program "
+            "Files\\TARN\\uninstal.exe yourself.");
 }
 
 TEST(RemovalReport, AnEmptyFolderGoesWithTheUninstallerAndUnlistedNamesAreCounted) {
   RemovalReport report = Whole();
   report.kept = NameList();
-  report.folderAtRestart = true;
+  report.folderEmpty = true;
   const std::string text = Report(report);
   EXPECT_NE(text.find("The uninstaller itself and the folder are deleted when Windows restarts."), std::string::npos);
   EXPECT_EQ(text.find("Kept"), std::string::npos);
