@@ -75,7 +75,7 @@ void DeleteOwnKey(HKEY root, const char* path, RemovalReport& report) {
     return;
   }
   char named[PATH_CAPACITY];
-  if (JoinPath(named, sizeof named, {root == HKEY_CLASSES_ROOT ? "HKEY_CLASSES_ROOT\\" : "HKEY_LOCAL_MACHINE\\", path}))
+  if (JoinPath(named, sizeof named, {root == HKEY_LOCAL_MACHINE ? "HKEY_LOCAL_MACHINE\\" : "", path}))
     report.keysLeft.Add(named);
 }
 
