@@ -33,7 +33,8 @@ int ShortPathName(const char* path, char* out, uint32_t capacity, void*) {
   return length != 0 && length < capacity;
 }
 
-constexpr DWORD RENAME_SECTION_LIMIT = 32768;
+// The most the profile functions of Windows 95, 98 and Me hand over.
+constexpr DWORD RENAME_SECTION_LIMIT = 32767;
 
 // WININIT.INI's [rename] section without its operations on the path (behind its prefix), as
 // the pending list. Through the profile functions, which keep every "NUL=" line although they
