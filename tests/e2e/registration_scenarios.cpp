@@ -138,14 +138,15 @@ TEST_F(Registration, OpeningADocumentStartsTheInstalledProgram) {
   ASSERT_TRUE(WriteWholeFile(document, "a TARN library"));
   ShellOpened opened(document);
   ASSERT_TRUE(opened.Started()) << GetLastError();
+  // Its window first: until the program runs, its parameters may not be in their final place.
+  HWND window = opened.WaitForWindow("TARN stand-in");
+  ASSERT_NE(window, nullptr);
   EXPECT_EQ(opened.ImagePath(), PROGRAM);
   // The shell puts the program's path in quotes of its own; the document follows as written.
   const std::string commandLine = opened.CommandLine();
   const std::string documentArgument = " \"" + document + "\"";
   EXPECT_EQ(commandLine.substr(commandLine.size() - std::min(commandLine.size(), documentArgument.size())),
             documentArgument);
-  HWND window = opened.WaitForWindow("TARN stand-in");
-  ASSERT_NE(window, nullptr);
   AddToAlbum(window, "sample.trn opened");
 }
 

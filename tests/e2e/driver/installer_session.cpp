@@ -80,8 +80,13 @@ int InstallerSession::FocusedControl() const {
 }
 
 void InstallerSession::ClickWindow(HWND topLevel, HWND target) {
-  BringToForeground(topLevel);
-  ClickCentreOf(target);
+  RECT rect;
+  GetWindowRect(target, &rect);
+  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  // Another program's window (the shell's window on the new group) may come up over the
+  // wizard at any moment: as a person would, the click waits until the wizard shows there.
+  WaitUntil([&] { return BringToForeground(topLevel) && GetAncestor(WindowFromPoint(centre), GA_ROOT) == topLevel; });
+  ClickAt(centre);
 }
 
 void InstallerSession::Click(int buttonId) { ClickWindow(frame, FrameButton(buttonId)); }
