@@ -213,7 +213,8 @@ TEST(Uninstall, OnWindows98TheRestartDeletionsGoToWininitIniAndAReinstallationTa
   ProgmanHost host;
   ASSERT_TRUE(host.Ready());
   ASSERT_TRUE(InstallWhole());
-  const std::string otherProgramsLine = "NUL=C:\\windows\\other.tmp\r\n";
+  // Two of another program's, which share their key with ours: the rewrite must keep both.
+  const std::string otherProgramsLine = "NUL=C:\\windows\\other.tmp\r\nNUL=C:\\windows\\another.tmp\r\n";
   ASSERT_TRUE(WriteWholeFile(WININIT, "[boot]\r\nshell=explorer.exe\r\n[rename]\r\n" + otherProgramsLine));
   ASSERT_TRUE(ReportWindows98To("uninstal.exe"));
   const std::string program = LowerCaseShortPath(Installed("uninstal.exe"));
@@ -234,7 +235,7 @@ TEST(Uninstall, OnWindows98TheRestartDeletionsGoToWininitIniAndAReinstallationTa
   const std::string wininit = LowerCase(ReadWholeFile(WININIT));
   EXPECT_EQ(wininit.find("nul=" + program), std::string::npos) << wininit;
   EXPECT_EQ(wininit.find("nul=" + folder + "\r\n"), std::string::npos) << wininit;
-  EXPECT_NE(wininit.find(LowerCase(otherProgramsLine)), std::string::npos) << "another program's deletion stays";
+  EXPECT_NE(wininit.find(LowerCase(otherProgramsLine)), std::string::npos) << "another program's deletions stay";
   EXPECT_NE(wininit.find("shell=explorer.exe"), std::string::npos);
 }
 
