@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "finish/desktop_file.h"
+
 namespace {
 
 constexpr uint32_t HEADER_SIZE = 0x4C;
@@ -19,7 +21,7 @@ constexpr uint32_t INFO_UNICODE_HEADER_SIZE = 0x24;
 constexpr uint32_t VOLUME_AND_LOCAL_PATH = 0x1;
 enum InfoField { INFO_SIZE, INFO_HEADER, INFO_FLAGS, VOLUME_AT, LOCAL_PATH_AT, NETWORK_AT, SUFFIX_AT };
 
-uint32_t Read16(const unsigned char* at) { return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8; }
+uint32_t Read16(const unsigned char* at) { return ReadLittle16(at); }
 
 uint32_t Read32(const unsigned char* at) { return Read16(at) | Read16(at + 2) << 16; }
 

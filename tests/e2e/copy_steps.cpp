@@ -6,6 +6,7 @@
 #include "progress_bar.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
+#include "shell_dde_servers.h"
 #include "szdd/szdd_decoder.h"
 #include "test_environment.h"
 #include "wait.h"
@@ -143,4 +144,11 @@ bool ArriveAtTheFullBar(InstallerSession& setup) {
     return true;
   });
   return pictured;
+}
+
+bool ArriveAtTheGroupErrorWithoutAServer(InstallerSession& setup) {
+  if (!SilenceOtherDdeServers() || !setup.Started() || !WalkTo(setup, SUMMARY_TITLE)) return false;
+  setup.Click(IDC_NEXT);
+  return setup.WaitForPageTitle(ERROR_TITLE) && setup.Screenshot() &&
+         setup.PageText(IDC_ERROR_MESSAGE) == GROUPS_NOT_CREATED;
 }

@@ -72,5 +72,8 @@ bool ArriveAfterTheCopy(InstallerSession& setup);
 // From the summary page, Next: waits until the copy page's bar is full, takes its picture
 // with the program held still at that moment, and returns when the program goes on.
 bool ArriveAtTheFullBar(InstallerSession& setup);
+// With every shell server silenced, from the start to the error page that the icons page
+// shows at once, pictured; false unless it says that the groups could not be created.
+bool ArriveAtTheGroupErrorWithoutAServer(InstallerSession& setup);
 
 #endif

@@ -16,7 +16,6 @@
 #include "installer_session.h"
 #include "progman_host.h"
 #include "resource_ids.h"
-#include "shell_dde_servers.h"
 #include "wizard_steps.h"
 
 namespace {
@@ -97,14 +96,8 @@ TEST(ProgramGroup, ShellServerMakesTheGroupWithBothItemsThenTheFinishPageFollows
 }
 
 TEST(ProgramGroup, WithoutAServerTheErrorPageShowsAtOnceAndTheInstallationStays) {
-  ASSERT_TRUE(SilenceOtherDdeServers());
   InstallerSession setup;
-  ASSERT_TRUE(setup.Started());
-  ASSERT_TRUE(WalkTo(setup, SUMMARY_TITLE));
-  setup.Click(IDC_NEXT);
-  ASSERT_TRUE(setup.WaitForPageTitle(ERROR_TITLE));
-  setup.Screenshot();
-  EXPECT_EQ(setup.PageText(IDC_ERROR_MESSAGE), GROUPS_NOT_CREATED);
+  ASSERT_TRUE(ArriveAtTheGroupErrorWithoutAServer(setup));
   EXPECT_EQ(setup.ButtonCaption(IDC_EXIT), "Close");
   EXPECT_EQ(GetFileAttributesA((std::string(INSTALL_FOLDER) + "\\tarn.exe").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
   EXPECT_EQ(DefaultValue(HKEY_LOCAL_MACHINE, APP_PATHS_KEY), std::string(INSTALL_FOLDER) + "\\tarn.exe");

@@ -19,10 +19,8 @@
 #include "registry_text.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
-#include "shell_dde_servers.h"
 #include "uninstall_steps.h"
 #include "whole_file.h"
-#include "wizard_steps.h"
 
 namespace {
 
@@ -362,14 +360,8 @@ TEST(Uninstall, AReinstallationThatCannotMakeTheGroupStillTakesBackTheRestartDel
     ASSERT_TRUE(run.WaitForExit());
     EXPECT_EQ(PendingList(), RestartDeletions());
   }
-  ASSERT_TRUE(SilenceOtherDdeServers());
   InstallerSession setup(SetupPath(), MEDIUM_DISK);
-  ASSERT_TRUE(setup.Started());
-  ASSERT_TRUE(WalkTo(setup, SUMMARY_TITLE));
-  setup.Click(IDC_NEXT);
-  ASSERT_TRUE(setup.WaitForPageTitle(ERROR_TITLE));
-  setup.Screenshot();
-  EXPECT_EQ(setup.PageText(IDC_ERROR_MESSAGE), GROUPS_NOT_CREATED);
+  ASSERT_TRUE(ArriveAtTheGroupErrorWithoutAServer(setup));
   setup.Click(IDC_EXIT);
   ASSERT_TRUE(setup.WaitForExit());
   EXPECT_EQ(PendingList(), PendingStrings({}));
