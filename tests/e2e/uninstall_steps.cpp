@@ -71,7 +71,9 @@ UninstallRun::UninstallRun(const std::string& command) {
 }
 
 HWND UninstallRun::WaitForBox(HWND previous) const {
-  return WaitForMessageBox(process, UNINSTALL_CAPTION, previous);
+  // The first box is the new process's first window.
+  return WaitForMessageBox(process, UNINSTALL_CAPTION, previous,
+                           previous == nullptr ? START_WAIT_BOUND_MS : DEFAULT_WAIT_BOUND_MS);
 }
 
 std::string UninstallQuestion(const std::string& folder) {

@@ -45,7 +45,7 @@ InstallerSession::InstallerSession(const std::string& setupPath, const std::stri
   WaitUntil([&] {
     found = FindTopLevelDialog(process.Id(), FRAME_CAPTION);
     return found != nullptr || !process.Running();
-  });
+  }, START_WAIT_BOUND_MS);
   frame = found;
 }
 

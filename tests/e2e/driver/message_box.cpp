@@ -4,12 +4,12 @@
 #include "wait.h"
 #include "window_query.h"
 
-HWND WaitForMessageBox(const ChildProcess& program, const std::string& caption, HWND except) {
+HWND WaitForMessageBox(const ChildProcess& program, const std::string& caption, HWND except, unsigned boundMs) {
   HWND box = nullptr;
   WaitUntil([&] {
     box = FindTopLevelDialog(program.Id(), caption, except);
     return box != nullptr || !program.Running();
-  });
+  }, boundMs);
   return box;
 }
 

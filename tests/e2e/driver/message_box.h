@@ -10,7 +10,8 @@
 
 // A visible message box of the program with this caption, other than `except` (a frame that
 // is a dialog too); none when the program ends or the bound passes first.
-HWND WaitForMessageBox(const ChildProcess& program, const std::string& caption, HWND except = nullptr);
+HWND WaitForMessageBox(const ChildProcess& program, const std::string& caption, HWND except = nullptr,
+                       unsigned boundMs = DEFAULT_WAIT_BOUND_MS);
 // The message, without the caption and the buttons.
 std::string MessageBoxText(HWND box);
 // Clicks the button with this id (IDYES, IDNO, IDOK, ...).

@@ -9,7 +9,8 @@ ProgmanHost::ProgmanHost()
       quitEvent(CreateEventA(nullptr, TRUE, FALSE, PROGMAN_HOST_QUIT_EVENT)) {
   if (readyEvent == nullptr || quitEvent == nullptr) return;
   if (!process.Start(WindowsPathFromEnvironment(PROGMAN_HOST_VARIABLE))) return;
-  ready = WaitUntil([this] { return WaitForSingleObject(readyEvent, 0) == WAIT_OBJECT_0 || !process.Running(); }) &&
+  ready = WaitUntil([this] { return WaitForSingleObject(readyEvent, 0) == WAIT_OBJECT_0 || !process.Running(); },
+                    START_WAIT_BOUND_MS) &&
           process.Running();
 }
 
