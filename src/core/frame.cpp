@@ -120,6 +120,9 @@ INT_PTR OnFrameCommand(WORD id) {
     case IDC_BACK:
       PreviousPage();
       return 1;
+    case IDC_UNATTENDED_STEP:
+      TakeUnattendedStep();
+      return 1;
     default:
       return 0;
   }
@@ -151,10 +154,16 @@ INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-int RunFrame(WizardStart start) {
+void RunFrame(WizardStart start) {
   installState.mainWindow =
       CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(start));
-  if (installState.mainWindow == nullptr) return 0;
+  if (installState.mainWindow == nullptr) {
+    installState.failure.Fail(FAILURE_INTERNAL_DATA_MISSING);
+    return;
+  }
+  // Unattended, no window of the run is ever seen: the frame is not shown, and every page is
+  // its child.
+  if (!installState.commandLine.Has(SWITCH_UNATTENDED)) ShowWindow(installState.mainWindow, SW_SHOWNORMAL);
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -170,7 +179,6 @@ int RunFrame(WizardStart start) {
   if (installState.ownBoldFont != nullptr) DeleteObject(installState.ownBoldFont);
   installState.ownBoldFont = nullptr;
   ReleasePageSequence(installState.pageSequence);
-  return 0;
 }
 
 void PaintSunkenFrame(HDC dc, const RECT& c, COLORREF farSides) {

@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include "core/catalogue.h"
+#include "core/command_line.h"
 #include "core/file_rules.h"
 #include "core/page_sequence.h"
 
-// What an installation can fail on; the error page shows string IDS_ERROR_BASE + code.
+// What an installation can fail on; the error page shows string IDS_ERROR_BASE + code. The code
+// is the program's exit code too.
 enum FailureCode {
   NO_FAILURE = 0,
   FAILURE_SOURCE_MISSING = 1,
@@ -25,10 +27,18 @@ enum FailureCode {
   FAILURE_CANNOT_CREATE_DIRECTORY = 11,
   FAILURE_CANNOT_CREATE_REGISTRY_ENTRY = 12,
   FAILURE_GROUPS_NOT_CREATED = 13,
+  // Only where no person can choose another way: unattended, or before any window opens.
+  FAILURE_NOT_ENOUGH_SPACE = 14,
+  FAILURE_COMMAND_LINE = 15,
+  FAILURE_UNSUPPORTED_PLATFORM = 16,
 };
 
 // The argument is copied; a longer one is cut, so the message buffer never overruns.
 constexpr size_t FAILURE_ARGUMENT_CAPACITY = 1024;
+// A message from a string resource: room for the longest text a translator may give it and
+// the longest argument, so that nothing is ever cut.
+constexpr size_t MESSAGE_FORMAT_CAPACITY = 1024;
+constexpr size_t MESSAGE_CAPACITY = MESSAGE_FORMAT_CAPACITY + FAILURE_ARGUMENT_CAPACITY;
 
 // A failure to report: its code and the file or directory it names.
 struct FailureRecord {
@@ -61,6 +71,7 @@ struct InstallState {
   int copyBegun;     // files of this run may be in the destination from here on
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
+  CommandLine commandLine;
   AllocationUnit allocationUnit; // of the drive whose free space was queried last
   char lastTypedDrive;           // the drive whose free space the destination page showed last
   Catalogue catalogue;

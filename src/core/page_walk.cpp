@@ -3,14 +3,13 @@
 #include "core/bounded_text.h"
 #include "core/install_state.h"
 #include "core/platform.h"
+#include "core/run_log.h"
 #include "resource_ids.h"
 
 namespace {
 
 constexpr UINT_PTR MOVE_ON_TIMER = 1;
-constexpr int FORMAT_CAPACITY = 256;
-// Room for the longest format and the longest argument: nothing is ever cut here.
-constexpr int MESSAGE_CAPACITY = FORMAT_CAPACITY + FAILURE_ARGUMENT_CAPACITY;
+constexpr int TITLE_CAPACITY = 64;
 
 HWND FrameButton(int id) { return GetDlgItem(installState.mainWindow, id); }
 
@@ -42,6 +41,10 @@ const PageRow* RowAt(int position) {
   return &installState.catalogue.pages[page];
 }
 
+bool IsWorkPage(const PageRow* row) {
+  return row != nullptr && row - installState.catalogue.pages >= installState.catalogue.firstWorkPage;
+}
+
 // Only Exit is left, and has the focus.
 void LeaveOnlyExit() {
   SetNavigationButtons(0, 0);
@@ -62,6 +65,12 @@ HWND CreatePage(const char* templateName, DLGPROC procedure) {
   if (installState.currentPage != nullptr) {
     SendDlgItemMessageA(installState.currentPage, IDC_PAGE_TITLE, WM_SETFONT, reinterpret_cast<WPARAM>(installState.boldFont), FALSE);
     ShowWindow(installState.currentPage, SW_SHOWNORMAL);
+    char title[TITLE_CAPACITY];
+    GetDlgItemTextA(installState.currentPage, IDC_PAGE_TITLE, title, sizeof title);
+    LogLine(title);
+    // Posted, so that what the page posts itself while it is made comes first.
+    if (installState.commandLine.Has(SWITCH_UNATTENDED))
+      PostMessageA(installState.mainWindow, WM_COMMAND, IDC_UNATTENDED_STEP, 0);
   }
   return installState.currentPage;
 }
@@ -83,7 +92,7 @@ void GoToPosition(int position, bool retry) {
   if (row->onEnter != nullptr) row->onEnter();
   ReplaceCurrentPage(retry && row->retryTemplate != nullptr ? row->retryTemplate : row->templateName, row->procedure);
   installState.pagePosition = position;
-  if (row - installState.catalogue.pages >= installState.catalogue.firstWorkPage) {
+  if (IsWorkPage(row)) {
     LeaveOnlyExit();
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
   } else if (!row->setsOwnButtons) {
@@ -111,7 +120,9 @@ INT_PTR CALLBACK DefaultPageProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
 void StartMoveOnPause(HWND page) {
   const PageRow* row = RowAt(installState.pagePosition);
-  SetTimer(page, MOVE_ON_TIMER, row != nullptr ? row->moveOnDelayMs : 0, nullptr);
+  // The pause lets a person see that the work is done; unattended, nobody looks.
+  const bool pause = row != nullptr && !installState.commandLine.Has(SWITCH_UNATTENDED);
+  SetTimer(page, MOVE_ON_TIMER, pause ? row->moveOnDelayMs : 0, nullptr);
 }
 
 int EndMoveOnPause(HWND page, WPARAM timer) {
@@ -147,21 +158,41 @@ void ShowErrorPage(int code, const char* argument) {
   LeaveOnlyExit();
 }
 
+void FormatStringResource(char (&text)[MESSAGE_CAPACITY], UINT id, const char* argument) {
+  char format[MESSAGE_FORMAT_CAPACITY];
+  if (LoadStringA(installState.instance, id, format, sizeof format) <= 0) format[0] = '\0';
+  FormatWithArgument(text, sizeof text, format, argument);
+}
+
+void FormatFailureMessage(char (&text)[MESSAGE_CAPACITY]) {
+  FormatStringResource(text, IDS_ERROR_BASE + installState.failure.code, installState.failure.Argument());
+}
+
 INT_PTR CALLBACK ErrorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    char format[FORMAT_CAPACITY];
-    if (LoadStringA(installState.instance, IDS_ERROR_BASE + installState.failure.code, format, sizeof format) <= 0)
-      format[0] = '\0';
     char text[MESSAGE_CAPACITY];
-    FormatWithArgument(text, sizeof text, format, installState.failure.Argument());
+    FormatFailureMessage(text);
     SetDlgItemTextA(page, IDC_ERROR_MESSAGE, text);
   }
   return DefaultPageProc(page, message, wParam, lParam);
 }
 
 void ShowPlatformErrorPage() {
+  // Nobody reads the page of an unattended run: the exit code says it.
+  if (installState.commandLine.Has(SWITCH_UNATTENDED)) installState.failure.Fail(FAILURE_UNSUPPORTED_PLATFORM);
   CreatePage("OSERRORDLG", DefaultPageProc);
   LeaveOnlyExit();
+}
+
+void TakeUnattendedStep() {
+  const int position = installState.pagePosition;
+  const bool failed = installState.failure.code != NO_FAILURE;
+  const bool last = PageAtPosition(installState.pageSequence, position + 1) == END_OF_SEQUENCE;
+  if (!failed && !last && IsWorkPage(RowAt(position))) return;
+  if (!failed && IsWindowEnabled(FrameButton(IDC_NEXT)))
+    NextPage();
+  else
+    installState.stopRequested = 1;
 }
 
 void StartPageWalk() {

@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <new>
 
+#include "core/install_state.h"
+
 // Verdicts of a page's leave action.
+constexpr int LEAVE_STAY = 0; // the action has shown a page of its own (an error page)
 constexpr int LEAVE_GO_ON = 1;
 constexpr int LEAVE_RETRY_PAGE = 3; // the same page again, made from its retry template
 
@@ -53,6 +56,7 @@ private:
   T* current_;
 };
 
+// Makes the page, notes its title in the run's log and, unattended, posts the step that moves on.
 HWND CreatePage(const char* templateName, DLGPROC procedure);
 void SetNavigationButtons(int backEnabled, int nextEnabled);
 void SetExitCaption(const char* caption);
@@ -74,6 +78,11 @@ int PollStopRequest();
 // user whether to stop. True when the answer is Yes.
 bool UserConfirmsStop(HWND owner);
 
+// The string resource with each "%s" replaced by the argument; empty when it is missing.
+void FormatStringResource(char (&text)[MESSAGE_CAPACITY], UINT id, const char* argument);
+// The message of the install state's failure, as the error page shows it.
+void FormatFailureMessage(char (&text)[MESSAGE_CAPACITY]);
+
 // Replaces the current page by the error page for the failure; the caller's page is destroyed,
 // so it must not be touched afterwards. The argument is copied first.
 void ShowErrorPage(int code, const char* argument);
@@ -82,5 +91,10 @@ INT_PTR CALLBACK ErrorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
 void ShowPlatformErrorPage();
 // Checks the platform, then walks from the first page, or shows why it cannot.
 void StartPageWalk();
+
+// Unattended, the step that a person would take on the page just made: Next while the page
+// lets the walk go on. Where the wizard would wait for a person (the last page, an error page,
+// a destination without room) the run ends; a work page moves on by itself.
+void TakeUnattendedStep();
 
 #endif

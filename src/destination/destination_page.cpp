@@ -19,7 +19,11 @@ void ShowSizes(HWND page, char driveLetter) {
   SetDlgItemTextA(page, IDC_REQUIRED_SIZE, text);
   FormatAvailableSize(text, sizeof text, freeSpace);
   SetDlgItemTextA(page, IDC_AVAILABLE_SIZE, text);
-  SetNavigationButtons(1, SpaceAllowsNext(required, freeSpace));
+  const int enough = SpaceAllowsNext(required, freeSpace);
+  SetNavigationButtons(1, enough);
+  // Nobody can choose another drive: the run ends here.
+  if (!enough && installState.commandLine.Has(SWITCH_UNATTENDED))
+    installState.failure.Fail(FAILURE_NOT_ENOUGH_SPACE, GetDestinationDirectory());
 }
 
 void ReadTypedDestination(HWND page, char (&text)[PATH_CAPACITY]) {

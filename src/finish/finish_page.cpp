@@ -8,10 +8,6 @@
 namespace {
 
 constexpr int READER_CONTROLS[] = {IDC_READER_GROUP, IDC_READER_CHECKBOX, IDC_READER_TEXT, IDC_READER_NOTE};
-// Room for the message with any web address a translator may give it, and for the path:
-// nothing is cut, and the buffers cannot overrun.
-constexpr int FORMAT_CAPACITY = 1024;
-constexpr int MESSAGE_CAPACITY = FORMAT_CAPACITY + PATH_CAPACITY;
 
 bool ReaderSetupIsThere() {
   const char* path = installState.catalogue.readerSetupPath;
@@ -40,10 +36,8 @@ INT_PTR CALLBACK FinishPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
 void LaunchReaderSetup() {
   const char* path = installState.catalogue.readerSetupPath;
   if (WinExec(path, SW_SHOW) < 32) {
-    char format[FORMAT_CAPACITY];
-    if (LoadStringA(installState.instance, IDS_READER_LAUNCH_FAILED, format, sizeof format) <= 0) format[0] = '\0';
     char message[MESSAGE_CAPACITY];
-    FormatWithArgument(message, sizeof message, format, path);
+    FormatStringResource(message, IDS_READER_LAUNCH_FAILED, path);
     MessageBoxA(nullptr, message, "Error", MB_OK | MB_TASKMODAL);
   }
   // The loop ends without the frame being destroyed first.

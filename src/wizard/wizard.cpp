@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/install_state.h"
 #include "core/page_walk.h"
+#include "core/run_log.h"
 #include "destination/destination_pages.h"
 #include "destination/directories.h"
 #include "finish/finish.h"
@@ -13,6 +14,8 @@
 #include "wizard/product.h"
 
 namespace {
+
+constexpr int SETUP_SWITCHES = SWITCH_UNATTENDED | SWITCH_LOG | SWITCH_TAKE_OVER | SWITCH_DESTINATION;
 
 INT_PTR CALLBACK WelcomePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) SetDlgItemTextA(page, IDC_PRODUCT_IDENTITY, PRODUCT_IDENTITY);
@@ -30,7 +33,14 @@ int LeaveWelcome() {
 // The directory is made, or the page comes again from its second template; the replace page
 // is in the walk exactly when an old installation is there.
 int LeaveDestination() {
-  if (!MakeDestinationDirectory()) return LEAVE_RETRY_PAGE;
+  const char* destination = GetDestinationDirectory();
+  if (!MakeDestinationDirectory()) {
+    if (!installState.commandLine.Has(SWITCH_UNATTENDED)) return LEAVE_RETRY_PAGE;
+    // Nobody can type another path: the run ends on the copy's own failure for a directory.
+    ShowErrorPage(FAILURE_CANNOT_CREATE_DIRECTORY, destination);
+    return LEAVE_STAY;
+  }
+  LogLine("Destination", destination);
   ChangePageSequence(installState.pageSequence, PAGE_REPLACE, OldInstallationFound());
   return LEAVE_GO_ON;
 }
@@ -101,15 +111,35 @@ void StartWizard() {
   installState.databaseChosen = 1;
   installState.programChosen = 1;
   SetDefaultDestination(catalogue.programFilesFolder);
+  if (installState.commandLine.destination[0] != '\0') StoreDestinationDirectory(installState.commandLine.destination);
   SetSharedDirectory(catalogue.sharedFolder, catalogue.sharedName);
   StartPageWalk();
 }
 
 int RunInstaller(HINSTANCE instance) {
   ResetInstallState(instance);
-  const int result = RunFrame(StartWizard);
+  CommandLine& options = installState.commandLine;
+  const bool understood = ReadCommandLine(GetCommandLineA(), SETUP_SWITCHES, options);
+  OpenRunLog(options.logPath);
+  char message[MESSAGE_CAPACITY];
+  if (understood) {
+    RunFrame(StartWizard);
+  } else {
+    // Nothing is installed on a line that may have meant something else.
+    installState.failure.Fail(FAILURE_COMMAND_LINE, options.notUnderstood);
+    FormatFailureMessage(message);
+    if (!options.Has(SWITCH_UNATTENDED)) MessageBoxA(nullptr, message, "Install", MB_OK | MB_ICONSTOP);
+  }
   // However the run ended once files were put down (an error page, an Abort), no restart
   // operation of earlier days may delete what it installed.
   if (installState.copyBegun) TakeBackRestartOperations();
-  return result;
+  const int code = installState.failure.code;
+  if (code != NO_FAILURE) {
+    FormatFailureMessage(message);
+    char error[16];
+    wsprintfA(error, "Error %d", code);
+    LogLine(error, message);
+  }
+  CloseRunLog();
+  return code;
 }

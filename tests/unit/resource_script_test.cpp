@@ -78,9 +78,10 @@ TEST_F(ResourceScript, EveryResourceIsFinnish) {
                                           << resource.name.text;
 }
 
-TEST_F(ResourceScript, FrameIsAVisiblePopUpWithItsButtons) {
+// Not visible by itself: the Installer shows it unless it runs unattended.
+TEST_F(ResourceScript, FrameIsAPopUpWithItsButtons) {
   const DialogTemplate frame = Dialog("MAINDLG");
-  EXPECT_EQ(frame.style, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
+  EXPECT_EQ(frame.style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
   EXPECT_EQ(frame.box, (DialogBox{0, 0, 280, 165}));
   EXPECT_EQ(frame.caption, "Install");
   EXPECT_EQ(frame.pointSize, 8);
