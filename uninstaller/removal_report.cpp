@@ -122,3 +122,13 @@ bool ComposeReport(const ProductWords& product, const RemovalReport& report, cha
   WriteRestart(writer, product, report);
   return writer.Finish();
 }
+
+UninstallExitCode ExitCodeOf(const RemovalReport& report) {
+  if (report.Unfinished() || !report.keysLeft.Empty() || report.group == GroupOutcome::FAILED || report.restartFailed)
+    return UNINSTALL_UNFINISHED;
+  if (!report.changed.Empty() || report.entryElsewhere || report.productElsewhere ||
+      report.association == AssociationOutcome::OTHER_PROGRAM ||
+      report.association == AssociationOutcome::ANOTHER_FOLDER || report.group == GroupOutcome::ANOTHER_FOLDER)
+    return UNINSTALL_KEPT;
+  return UNINSTALL_COMPLETE;
+}

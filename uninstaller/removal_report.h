@@ -51,6 +51,19 @@ struct RemovalReport {
   bool Unfinished() const { return !held.Empty() || !refused.Empty(); }
 };
 
+// The uninstaller's exit codes, which deployment tools read.
+enum UninstallExitCode : unsigned {
+  UNINSTALL_COMPLETE = 0,      // everything of the installation went (the user's own files stay)
+  UNINSTALL_FOLDER_UNKNOWN = 1,
+  UNINSTALL_KEPT = 2,          // kept on purpose: changed files, what belongs to another installation or program
+  UNINSTALL_UNFINISHED = 3,    // what could not be removed now (held, refused, locked keys): run again
+  UNINSTALL_NOTHING_INSTALLED = 4,
+  UNINSTALL_COMMAND_LINE = 15, // as setup.exe's
+};
+
+// What a removal ends with: what must be run again outweighs what was kept on purpose.
+UninstallExitCode ExitCodeOf(const RemovalReport& report);
+
 // Each writes the whole text into out; false, out empty, when it does not fit.
 bool ComposeQuestion(const ProductWords& product, char* out, size_t capacity);
 bool ComposeNothingToRemove(const ProductWords& product, char* out, size_t capacity);

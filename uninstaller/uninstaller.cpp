@@ -1,14 +1,18 @@
 // uninstal.exe: removes what setup.exe put down, from the folder it runs from, after asking
-// once; keeps what may hold the user's own data; ends by saying what it did and why. Like
-// setup.exe it carries no C runtime and imports only system DLLs.
+// once; keeps what may hold the user's own data; ends by saying what it did and why. With /S
+// it asks and shows nothing, and its exit code says how it ended; /LOG= writes what it says to
+// a file. Like setup.exe it carries no C runtime and imports only system DLLs.
 #include <windows.h>
 
+#include "core/command_line.h"
+#include "core/run_log.h"
 #include "file_removal.h"
 #include "group_removal.h"
 #include "installation.h"
 #include "registry_removal.h"
 #include "removal_report.h"
 #include "restart_deletion.h"
+#include "core/bounded_text.h"
 #include "wizard/product.h"
 
 namespace {
@@ -16,6 +20,8 @@ namespace {
 const char CAPTION[] = "Uninstall";
 // Room for every list of names the report can hold at once, each at its full length.
 constexpr size_t MESSAGE_CAPACITY = 8192;
+
+CommandLine options;
 
 // What of this installation is still there: what points into another folder is not counted.
 bool AnythingInstalled(const Installation& installation) {
@@ -45,35 +51,77 @@ void Remove(const Installation& installation, RemovalReport& report) {
 
 // Started from the system's list of programs, the uninstaller has no window of its own: its
 // messages must not open behind the windows already there (a shell folder, the list itself).
-int Tell(const char* text, UINT icon) {
-  return MessageBoxA(nullptr, text, CAPTION, icon | MB_SETFOREGROUND | MB_TOPMOST);
+int Ask(const char* text, UINT icon) { return MessageBoxA(nullptr, text, CAPTION, icon | MB_SETFOREGROUND | MB_TOPMOST); }
+
+// Writes the text to the log a paragraph a line, line breaks inside a paragraph as spaces. The
+// text is changed on the way.
+void LogParagraphs(char* text) {
+  char* line = text;
+  for (char* at = text;; ++at) {
+    if (*at == '\0' || (at[0] == '\n' && at[1] == '\n')) {
+      const bool end = *at == '\0';
+      *at = '\0';
+      if (*line != '\0') LogLine(line);
+      if (end) return;
+      line = ++at + 1;
+    } else if (*at == '\n') {
+      *at = ' ';
+    }
+  }
 }
 
-void Uninstall(const Installation& installation, char* message) {
+// Says what the run did: in a message box unless unattended, and in the log.
+void Tell(char* text, UINT icon) {
+  if (!options.Has(SWITCH_UNATTENDED)) Ask(text, icon | MB_OK);
+  LogParagraphs(text);
+}
+
+UINT Uninstall(const Installation& installation, char* message) {
   const ProductWords words{PRODUCT_DISPLAY_NAME, installation.folder,     ProductGroupName(),
                            productFileTypes[0].extension, DESKTOP_FILE_NAME, installation.program};
   if (!AnythingInstalled(installation)) {
-    if (ComposeNothingToRemove(words, message, MESSAGE_CAPACITY)) Tell(message, MB_OK | MB_ICONINFORMATION);
-    return;
+    if (ComposeNothingToRemove(words, message, MESSAGE_CAPACITY)) Tell(message, MB_ICONINFORMATION);
+    return UNINSTALL_NOTHING_INSTALLED;
   }
-  if (!ComposeQuestion(words, message, MESSAGE_CAPACITY) || Tell(message, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  // A person who answers No has changed nothing, as was asked.
+  if (!options.Has(SWITCH_UNATTENDED) &&
+      (!ComposeQuestion(words, message, MESSAGE_CAPACITY) || Ask(message, MB_YESNO | MB_ICONQUESTION) != IDYES))
+    return UNINSTALL_COMPLETE;
   RemovalReport report;
   Remove(installation, report);
-  if (ComposeReport(words, report, message, MESSAGE_CAPACITY)) Tell(message, MB_OK | MB_ICONINFORMATION);
+  if (ComposeReport(words, report, message, MESSAGE_CAPACITY)) Tell(message, MB_ICONINFORMATION);
+  return ExitCodeOf(report);
+}
+
+// Nothing is removed on a line that may have meant something else.
+UINT RefuseCommandLine(char* message) {
+  TextWriter writer(message, MESSAGE_CAPACITY);
+  writer << "The command line is not understood: " << options.notUnderstood
+         << "\n\nThe uninstaller takes /S to remove unattended and /LOG=file. Nothing was changed.";
+  if (writer.Finish()) Tell(message, MB_ICONSTOP);
+  return UNINSTALL_COMMAND_LINE;
 }
 
 UINT RunUninstaller() {
-  Installation installation;
-  // The message is too large for a frame of a program without stack probes.
+  const bool understood = ReadCommandLine(GetCommandLineA(), SWITCH_UNATTENDED | SWITCH_LOG, options);
+  // The message is too large for a frame of a program without stack probes. Without it nothing
+  // can be said, as when the folder is unknown.
   auto* message = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, MESSAGE_CAPACITY));
-  if (message == nullptr || !FindInstallation(installation)) {
-    Tell("The uninstaller cannot tell which folder it runs from. Nothing was changed.", MB_OK | MB_ICONSTOP);
-    if (message != nullptr) HeapFree(GetProcessHeap(), 0, message);
-    return 1;
+  if (message == nullptr) return UNINSTALL_FOLDER_UNKNOWN;
+  OpenRunLog(options.logPath);
+  Installation installation;
+  UINT code = UNINSTALL_FOLDER_UNKNOWN;
+  if (!understood) {
+    code = RefuseCommandLine(message);
+  } else if (FindInstallation(installation)) {
+    code = Uninstall(installation, message);
+  } else {
+    CopyBounded(message, MESSAGE_CAPACITY, "The uninstaller cannot tell which folder it runs from. Nothing was changed.");
+    Tell(message, MB_ICONSTOP);
   }
-  Uninstall(installation, message);
   HeapFree(GetProcessHeap(), 0, message);
-  return 0;
+  CloseRunLog();
+  return code;
 }
 
 } // namespace

@@ -121,6 +121,37 @@ std::string Wininit(const std::string& text, std::vector<const char*> paths, siz
   return std::string(out.data(), length);
 }
 
+TEST(RemovalReport, TheExitCodeSaysWhetherSomethingWasKeptAndWhetherARunAgainCanFinish) {
+  EXPECT_EQ(ExitCodeOf(Whole()), UNINSTALL_COMPLETE) << "the user's own files do not count";
+  RemovalReport users = Whole();
+  users.group = GroupOutcome::USERS_ITEMS;
+  EXPECT_EQ(ExitCodeOf(users), UNINSTALL_COMPLETE) << "a group kept for the user's own shortcuts";
+
+  const auto kept = [](void (*change)(RemovalReport&)) {
+    RemovalReport report = Whole();
+    change(report);
+    return ExitCodeOf(report);
+  };
+  EXPECT_EQ(kept([](RemovalReport& r) { r.changed.Add("rtwin32.dll"); }), UNINSTALL_KEPT);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.entryElsewhere = true; }), UNINSTALL_KEPT);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.productElsewhere = true; }), UNINSTALL_KEPT);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.association = AssociationOutcome::OTHER_PROGRAM; }), UNINSTALL_KEPT);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.association = AssociationOutcome::ANOTHER_FOLDER; }), UNINSTALL_KEPT);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.group = GroupOutcome::ANOTHER_FOLDER; }), UNINSTALL_KEPT);
+
+  EXPECT_EQ(kept([](RemovalReport& r) { r.held.Add("tarn.exe"); }), UNINSTALL_UNFINISHED);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.refused.Add("tarn.exe"); }), UNINSTALL_UNFINISHED);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.keysLeft.Add("trnfile"); }), UNINSTALL_UNFINISHED);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.group = GroupOutcome::FAILED; }), UNINSTALL_UNFINISHED);
+  EXPECT_EQ(kept([](RemovalReport& r) { r.restartFailed = true; }), UNINSTALL_UNFINISHED);
+  EXPECT_EQ(kept([](RemovalReport& r) {
+              r.changed.Add("rtwin32.dll");
+              r.held.Add("tarn.exe");
+            }),
+            UNINSTALL_UNFINISHED)
+      << "what a second run can finish comes first";
+}
+
 TEST(WininitDeletions, GoAtTheHeadOfTheRenameSectionWhichIsMadeWhenMissing) {
   const std::vector<const char*> ours = {"C:\\PROGRA~1\\TARN\\UNINSTAL.EXE", "C:\\PROGRA~1\\TARN"};
   const std::string lines = "NUL=C:\\PROGRA~1\\TARN\\UNINSTAL.EXE\r\nNUL=C:\\PROGRA~1\\TARN\r\n";
