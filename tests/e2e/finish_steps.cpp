@@ -38,6 +38,8 @@ std::string StoredCaption(HWND window) {
   return std::string(text, length > 0 ? length : 0);
 }
 
+} // namespace
+
 // Wine's shell opens the new group's folder in a window of its own, in a process of its own,
 // which comes up over the wizard whenever it is ready, even after the wizard has taken the
 // foreground back. A person closes it and turns to the wizard; so does the walk, so that no
@@ -51,6 +53,8 @@ bool CloseTheGroupWindow() {
   PostMessageA(window, WM_CLOSE, 0, 0);
   return WaitUntil([&] { return !IsWindow(window); });
 }
+
+namespace {
 
 // Pictures each page as it shows, the program held still meanwhile so that none can move on
 // in between, until the finish page or the error page; the finish page once it has painted,

@@ -40,6 +40,9 @@ struct WalkChoices {
 // not come.
 bool WalkToFinish(InstallerSession& setup, const WalkChoices& choices = {});
 
+// Closes the window that the shell opens on the new group; false when none comes.
+bool CloseTheGroupWindow();
+
 // The installation folder made before the run, holding these files.
 bool PrepareInstallFolder(const std::vector<std::string>& names);
 bool ExistsInInstallFolder(const std::string& name);

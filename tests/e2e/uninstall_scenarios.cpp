@@ -44,17 +44,6 @@ std::string RestartDeletions() {
   return PendingStrings({Pending(Installed("uninstal.exe")), "", Pending(INSTALL_FOLDER), ""});
 }
 
-// Every file of the catalogue at its size, the keys, the association and the group.
-void ExpectWholeInstallation() {
-  for (const char* name : {"uninstal.exe", "rtwin32.dll", "tarn.exe", "tarn.chm", "tarn.hlp", "tarn.cnt",
-                           "rtunzip32.dll", "trniconn.xpt", "rtzip32.dll", "tarnsyst.trn", "unicows.dll"})
-    EXPECT_EQ(ReadWholeFile(Installed(name)), StandIn(*ProductRow(name))) << name;
-  EXPECT_EQ(UninstallCommand(), Installed("uninstal.exe"));
-  EXPECT_EQ(ClassesDefault(".trn"), "trnfile");
-  EXPECT_EQ(ClassesDefault("trnfile\\Shell\\Open\\command"), Installed("tarn.exe") + " \"%1\"");
-  EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN.lnk"));
-}
-
 // Everything of the product gone but what the report names as kept.
 void ExpectRemoved(const std::vector<std::string>& left) {
   const InstallationState state = CurrentInstallation();

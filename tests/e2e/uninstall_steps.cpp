@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 
 #include "copy_steps.h"
@@ -9,6 +11,7 @@
 #include "message_box.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -93,6 +96,19 @@ std::string UninstallAnswering(UninstallRun& run, int answer, const std::string&
   const std::string text = MessageBoxText(report);
   AnswerMessageBox(report, IDOK);
   return text;
+}
+
+void ExpectWholeInstallation(const std::string& folder, bool withGroup) {
+  const auto installed = [&](const char* name) { return folder + "\\" + name; };
+  for (const char* name : {"uninstal.exe", "rtwin32.dll", "tarn.exe", "tarn.chm", "tarn.hlp", "tarn.cnt",
+                           "rtunzip32.dll", "trniconn.xpt", "rtzip32.dll", "tarnsyst.trn", "unicows.dll"})
+    EXPECT_EQ(ReadWholeFile(installed(name)), StandIn(*ProductRow(name))) << name;
+  EXPECT_EQ(UninstallCommand(), installed("uninstal.exe"));
+  EXPECT_EQ(ClassesDefault(".trn"), "trnfile");
+  EXPECT_EQ(ClassesDefault("trnfile\\Shell\\Open\\command"), installed("tarn.exe") + " \"%1\"");
+  if (withGroup) {
+    EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN.lnk"));
+  }
 }
 
 bool InstallationState::operator==(const InstallationState& other) const {

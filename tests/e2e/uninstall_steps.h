@@ -55,6 +55,10 @@ struct InstallationState {
 InstallationState CurrentInstallation();
 void PrintTo(const InstallationState& state, std::ostream* out);
 
+// Every file of the catalogue in the folder as forged, the uninstall entry, the association
+// and, when asked, the group's item.
+void ExpectWholeInstallation(const std::string& folder = INSTALL_FOLDER, bool withGroup = true);
+
 std::string ProgramGroupFolder();
 bool Exists(const std::string& path);
 std::string ClassesDefault(const std::string& key);

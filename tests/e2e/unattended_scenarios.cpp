@@ -1,0 +1,155 @@
+// setup.exe and uninstal.exe as deployment tools run them, with /S: no window ever shown, the
+// same installation as the wizard's, /D= with spaces, another program's file type left alone
+// or taken over, a drive without room, no shell server, a line not understood, what the exit
+// codes and the /LOG= files say.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "copy_steps.h"
+#include "file_lock.h"
+#include "finish_steps.h"
+#include "message_box.h"
+#include "progman_host.h"
+#include "shell_dde_servers.h"
+#include "unattended_run.h"
+#include "uninstall_steps.h"
+#include "whole_file.h"
+
+namespace {
+
+constexpr char SETUP_LOG[] = "C:\\setup.log";
+constexpr char UNINSTALL_LOG[] = "C:\\uninstall.log";
+const std::string WALK_TO_THE_WORK = "Welcome!\r\nDestination directory\r\nDestination: C:\\Program Files\\TARN\r\n"
+                                     "Ready to install\r\nCopying files\r\nUpdating registry\r\nInstalling icons\r\n";
+const std::string REMOVED_LOG =
+    "Morvane 12.3 has been removed from C:\\Program Files\\TARN.\r\n"
+    "Removed: 10 program files, the program group \"TARN\", the registry entries, the file type \".trn\".\r\n"
+    "Kept, because they may hold your own work: TARN.DSK. Delete them yourself when you no longer need them.\r\n"
+    "The uninstaller itself is deleted when Windows restarts, and the folder too if you have emptied it by then.\r\n";
+
+std::string Installed(const std::string& name) { return std::string(INSTALL_FOLDER) + "\\" + name; }
+
+UnattendedOutcome RunSetup(const std::string& arguments) {
+  CreateDirectoryA("C:\\medium", nullptr);
+  CreateDirectoryA(MEDIUM_DISK, nullptr);
+  return RunUnattended(SetupPath(), arguments, MEDIUM_DISK);
+}
+
+// As the system's list of programs starts it, from another current directory.
+UnattendedOutcome RunUninstaller(const std::string& arguments) {
+  return RunUnattended(Installed("uninstal.exe"), arguments, "C:\\windows");
+}
+
+void ExpectUnseenEnd(const UnattendedOutcome& outcome, DWORD exitCode) {
+  EXPECT_TRUE(outcome.ended);
+  EXPECT_EQ(outcome.exitCode, exitCode);
+  EXPECT_EQ(outcome.shown, std::vector<std::string>{}) << "windows of the process that became visible";
+}
+
+} // namespace
+
+TEST(Unattended, InstallsWhatTheWizardInstallsWithoutShowingAWindow) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(PlaceReaderSetup());
+  ExpectUnseenEnd(RunSetup("/S /LOG=" + std::string(SETUP_LOG)), 0);
+  ExpectWholeInstallation();
+  EXPECT_TRUE(Exists(DESKTOP_FILE));
+  EXPECT_FALSE(Exists(READER_SETUP_RAN)) << "the reader's setup is never started";
+  EXPECT_EQ(ReadWholeFile(SETUP_LOG), WALK_TO_THE_WORK + "Installation complete\r\n");
+  EXPECT_TRUE(CloseTheGroupWindow());
+  const InstallationState unattended = CurrentInstallation();
+
+  ExpectUnseenEnd(RunUninstaller("/S /LOG=" + std::string(UNINSTALL_LOG)), 0);
+  EXPECT_EQ(ReadWholeFile(UNINSTALL_LOG), REMOVED_LOG);
+  EXPECT_EQ(CurrentInstallation().files, (std::vector<std::string>{"TARN.DSK", "uninstal.exe"}));
+  ExpectUnseenEnd(RunUninstaller("-s"), 4u); // nothing is installed any more
+
+  // The wizard's installation over what is left is the same as the unattended one.
+  ASSERT_TRUE(InstallWhole());
+  const InstallationState wizard = CurrentInstallation();
+  EXPECT_EQ(wizard.files, unattended.files);
+  EXPECT_EQ(wizard.keys, unattended.keys);
+  EXPECT_EQ(wizard.group, unattended.group);
+}
+
+TEST(Unattended, InstallsWhereDSaysAndTakesAnotherProgramsFileTypeOnlyWhenToldTo) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(SetClassesDefault(".trn", "otherfile"));
+  ASSERT_TRUE(SetClassesDefault("otherfile", "Another program's library"));
+  const std::string folder = "C:\\Program Files\\My Apps\\TARN 12";
+
+  ExpectUnseenEnd(RunSetup("/S /LOG=" + std::string(SETUP_LOG) + " /D=" + folder + "  "), 0);
+  EXPECT_EQ(FilesIn(folder).size(), 12u) << "the eleven files and the desktop file";
+  EXPECT_EQ(UninstallCommand(), folder + "\\uninstal.exe");
+  EXPECT_EQ(ClassesDefault(".trn"), "otherfile") << "left to the other program";
+  EXPECT_NE(ReadWholeFile(SETUP_LOG).find("Destination: " + folder + "\r\n"), std::string::npos);
+  EXPECT_TRUE(CloseTheGroupWindow());
+
+  // Again with /TAKEOVER: the installation there is replaced, and the type taken over.
+  ExpectUnseenEnd(RunSetup("-s -TakeOver /LOG=" + std::string(SETUP_LOG) + " /D=" + folder), 0);
+  ExpectWholeInstallation(folder);
+  EXPECT_NE(ReadWholeFile(SETUP_LOG).find("Replace old installation\r\nReady to install\r\n"), std::string::npos);
+}
+
+TEST(Unattended, WithoutAShellServerEverythingButTheGroupIsDoneAndTheRunEndsWithItsError) {
+  ASSERT_TRUE(SilenceOtherDdeServers());
+  ExpectUnseenEnd(RunSetup("/S /LOG=" + std::string(SETUP_LOG)), 13u);
+  ExpectWholeInstallation(INSTALL_FOLDER, false);
+  EXPECT_FALSE(Exists(ProgramGroupFolder()));
+  EXPECT_EQ(ReadWholeFile(SETUP_LOG),
+            WALK_TO_THE_WORK + "Installation not completed\r\nError 13: " + GROUPS_NOT_CREATED + "\r\n");
+}
+
+TEST(Unattended, ALineNotUnderstoodInstallsNothingAndIsShownOnlyToAPerson) {
+  ExpectUnseenEnd(RunSetup("/SILENT /S /LOG=" + std::string(SETUP_LOG)), 15u);
+  EXPECT_EQ(ReadWholeFile(SETUP_LOG), "Error 15: The command line is not understood: /SILENT /S /LOG=C:\\setup.log\r\n");
+
+  ChildProcess setup;
+  ASSERT_TRUE(setup.Start(SetupPath(), "/D:E:\\TARN"));
+  HWND box = WaitForMessageBox(setup, FRAME_CAPTION, nullptr, START_WAIT_BOUND_MS);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), "The command line is not understood: /D:E:\\TARN");
+  AnswerMessageBox(box, IDOK);
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(setup.ExitCode(), 15u);
+  EXPECT_FALSE(Exists(INSTALL_FOLDER));
+}
+
+// 0 when all went; 3 while a file is held open, so that a second run can finish; 2 when a
+// changed file was kept; 4 when nothing is installed; 15 for a switch it does not take.
+TEST(Unattended, TheUninstallersExitCodesSayWhatWasKept) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ExpectUnseenEnd(RunSetup("/S"), 0);
+  ExpectUnseenEnd(RunUninstaller("/S /TAKEOVER"), 15u);
+  ExpectWholeInstallation();
+  {
+    FileLock held(Installed("tarn.exe"));
+    ASSERT_TRUE(held.Held());
+    ExpectUnseenEnd(RunUninstaller("/S"), 3u);
+  }
+  ExpectUnseenEnd(RunUninstaller("/S"), 0);
+  ExpectUnseenEnd(RunUninstaller("/S"), 4u);
+
+  ExpectUnseenEnd(RunSetup("/S"), 0);
+  ASSERT_TRUE(WriteWholeFile(Installed("rtwin32.dll"), "changed since it was installed"));
+  ExpectUnseenEnd(RunUninstaller("/S /LOG=" + std::string(UNINSTALL_LOG)), 2u);
+  EXPECT_NE(ReadWholeFile(UNINSTALL_LOG).find("Kept, because they have changed since they were installed"),
+            std::string::npos);
+}
+
+// Drive E: of 1 MiB, less than the 1.8 MB that the files need.
+TEST(UnattendedOnASmallDrive, EndsBeforeAnythingIsWritten) {
+  ExpectUnseenEnd(RunSetup("/S /LOG=" + std::string(SETUP_LOG) + " /D=E:\\TARN"), 14u);
+  EXPECT_FALSE(Exists("E:\\TARN"));
+  EXPECT_EQ(UninstallCommand(), "");
+  EXPECT_EQ(ReadWholeFile(SETUP_LOG),
+            "Welcome!\r\nDestination directory\r\nError 14: Not enough free space for the installation in E:\\TARN.\r\n");
+}
