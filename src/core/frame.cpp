@@ -154,16 +154,20 @@ INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
+HWND OpenFrame(WizardStart start) {
+  HWND frame = CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(start));
+  // Unattended, no window of the run is ever seen: the frame is not shown, and every page is
+  // its child.
+  if (frame != nullptr && !installState.commandLine.Has(SWITCH_UNATTENDED)) ShowWindow(frame, SW_SHOWNORMAL);
+  return frame;
+}
+
 void RunFrame(WizardStart start) {
-  installState.mainWindow =
-      CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(start));
+  installState.mainWindow = OpenFrame(start);
   if (installState.mainWindow == nullptr) {
     installState.failure.Fail(FAILURE_INTERNAL_DATA_MISSING);
     return;
   }
-  // Unattended, no window of the run is ever seen: the frame is not shown, and every page is
-  // its child.
-  if (!installState.commandLine.Has(SWITCH_UNATTENDED)) ShowWindow(installState.mainWindow, SW_SHOWNORMAL);
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

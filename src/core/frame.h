@@ -8,8 +8,10 @@
 // What the frame runs once it is made: the wizard's start, handed down from above.
 using WizardStart = void (*)();
 
-// Creates the frame on the reset install state, runs the message loop and releases what the
-// frame held. A frame that cannot be made is recorded as a failure.
+// Creates the frame on the reset install state and shows it, unless the run is unattended.
+HWND OpenFrame(WizardStart start);
+// Opens the frame, runs the message loop and releases what the frame held. A frame that cannot
+// be made is recorded as a failure.
 void RunFrame(WizardStart start);
 // The frame's procedure; the dialog's creation parameter is the WizardStart.
 INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam);

@@ -121,24 +121,24 @@ int RunInstaller(HINSTANCE instance) {
   CommandLine& options = installState.commandLine;
   const bool understood = ReadCommandLine(GetCommandLineA(), SETUP_SWITCHES, options);
   OpenRunLog(options.logPath);
-  char message[MESSAGE_CAPACITY];
-  if (understood) {
+  // Nothing is installed on a line that may have meant something else.
+  if (understood)
     RunFrame(StartWizard);
-  } else {
-    // Nothing is installed on a line that may have meant something else.
+  else
     installState.failure.Fail(FAILURE_COMMAND_LINE, options.notUnderstood);
-    FormatFailureMessage(message);
-    if (!options.Has(SWITCH_UNATTENDED)) MessageBoxA(nullptr, message, "Install", MB_OK | MB_ICONSTOP);
-  }
   // However the run ended once files were put down (an error page, an Abort), no restart
   // operation of earlier days may delete what it installed.
   if (installState.copyBegun) TakeBackRestartOperations();
   const int code = installState.failure.code;
   if (code != NO_FAILURE) {
+    char message[MESSAGE_CAPACITY];
     FormatFailureMessage(message);
     char error[16];
     wsprintfA(error, "Error %d", code);
     LogLine(error, message);
+    // Only this failure has no page of its own to show it on.
+    if (code == FAILURE_COMMAND_LINE && !options.Has(SWITCH_UNATTENDED))
+      MessageBoxA(nullptr, message, "Install", MB_OK | MB_ICONSTOP);
   }
   CloseRunLog();
   return code;

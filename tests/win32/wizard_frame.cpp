@@ -13,8 +13,7 @@ constexpr DWORD BOUND_MS = 20000;
 bool OpenWizardFrame() {
   // A test may have pointed the instance at a payload carrier already.
   ResetInstallState(installState.instance != nullptr ? installState.instance : GetModuleHandleA(nullptr));
-  return CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(StartWizard)) !=
-         nullptr;
+  return OpenFrame(StartWizard) != nullptr;
 }
 
 bool PumpUntil(const std::function<bool()>& condition) {
