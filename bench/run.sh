@@ -24,6 +24,12 @@ ours=$(first_page "$scratch/setup.exe")
 theirs=$(first_page "$scratch/nsis-first-page.exe")
 echo "setup.exe: $ours ms; NSIS: $theirs ms; ratio NSIS/setup.exe: $(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.2f", a / b }')"
 
+echo "== a whole installation, one run each, under 64-bit Wine"
+read -r unattended wizard < <("$top/tests/harness/wine-run.sh" "$build/win64/bench/tarn_install_time.exe" \
+  "$(windows_path "$scratch/setup.exe")" | tr -d '\r')
+echo "setup.exe /S: $unattended ms; the wizard, Next clicked as soon as it can be: $wizard ms;" \
+  "ratio wizard to /S: $(awk -v a="$wizard" -v b="$unattended" 'BEGIN { printf "%.2f", a / b }')"
+
 for more in "$top"/bench/*.bench.sh; do
   [ -e "$more" ] && TARN_BUILD_DIR=$build bash "$more"
 done
