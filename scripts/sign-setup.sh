@@ -30,8 +30,9 @@ case $kind in
     ;;
   *) fail "usage: sign-setup.sh SETUP_EXE --pem CERT KEY | --pkcs12 FILE" ;;
 esac
-# The password goes through a pipe, never on a command line that others can list.
-[ -z "${TARN_SIGN_PASSWORD+set}" ] || credentials+=(-readpass -)
+# The password goes through a pipe, never on a command line that others can list (a path,
+# not "-": older versions read a file only).
+[ -z "${TARN_SIGN_PASSWORD+set}" ] || credentials+=(-readpass /dev/stdin)
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
   time=$SOURCE_DATE_EPOCH
 else
