@@ -7,7 +7,7 @@ packages=(
   cmake g++ make googletest clang-14 libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool
-  mscompress libmspack-dev nsis imagemagick unzip zip file
+  mscompress libmspack-dev nsis imagemagick unzip zip file osslsigncode openssl
 )
 
 install_missing() { # packages...

@@ -27,7 +27,12 @@ constexpr FileEntry File(const char* name, int32_t size, uint32_t checkValue, in
 }
 } // namespace
 
+// A release compiles in the table that the packer wrote for the real files; the build's
+// stand-ins are forged to these rows.
 FileEntry productFiles[] = {
+#ifdef TARN_PRODUCT_FILE_TABLE
+#include TARN_PRODUCT_FILE_TABLE
+#else
     File(UNINSTALLER_NAME, 53248, 0x12F6CD1B, 1, 100, 1, 30638),
     File("rtwin32.dll", 348160, 0xB398EA2C, 1, 101, 3, 51214),
     File(PROGRAM_FILE, 811008, 0xEEC70A56, 1, 104, 6, 60961),
@@ -39,6 +44,7 @@ FileEntry productFiles[] = {
     File("rtzip32.dll", 118784, 0x04102C6B, 1, 117, 2, 12012),
     File("tarnsyst.trn", 104889, 0xA3EA03E8, 0, 119, 2, 43449),
     File("unicows.dll", 219136, 0xFB1A82F8, 1, 121, 2, 58924),
+#endif
     FileEntry{},
 };
 

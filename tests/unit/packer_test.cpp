@@ -1,14 +1,23 @@
 // The packer's parts: the row that a stored form fits, the disagreements that fail the
-// build, the chunks and the resource script, and the rows printed for real files.
+// build, the chunks and the resource script, the rows as the product's table writes them, and
+// a release's folder of real files, read whole or refused by the packer naming the file.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "files/file_bytes.h"
+#include "packer/product_folder.h"
 #include "packer/resource_script.h"
 #include "packer/row_fit.h"
 #include "packer/row_text.h"
 #include "payload/crc32.h"
+#include "scratch_folder.h"
 #include "szdd/szdd_encoder.h"
 #include "wizard/product.h"
 
@@ -121,6 +130,98 @@ TEST(PayloadScript, NamesEachChunkFileInTheLanguageOfSetup) {
 TEST(RowText, PrintsRowsAsTheProductTableWritesThem) {
   EXPECT_EQ(RowInitialiser(productFiles[5]), "    File(\"tarn.cnt\", 1028, 0xAE5572D1, 1, 114, 1, 746),\n");
   EXPECT_EQ(RowInitialiser(productFiles[9]), "    File(\"tarnsyst.trn\", 104889, 0xA3EA03E8, 0, 119, 2, 43449),\n");
+}
+
+const char* const RELEASE_NAMES[] = {"rtwin32.dll",   "tarn.exe",     "tarn.chm",    "tarn.hlp",     "tarn.cnt",
+                                     "rtunzip32.dll", "trniconn.xpt", "rtzip32.dll", "tarnsyst.trn", "unicows.dll"};
+
+// Every file of a release but the uninstaller, each of another size; the library, stored as
+// is, in three chunks.
+void FillReleaseFolder(const std::string& folder) {
+  size_t length = 1000;
+  for (const std::string name : RELEASE_NAMES)
+    ASSERT_TRUE(SaveFile(folder + "/" + name, Sample(name == "tarnsyst.trn" ? 2 * 61440 + 7 : length += 2000)));
+}
+
+TEST(ProductFolder, FitsRowsToTheFilesAndKeepsTheUninstallersRowUnlessTheFolderHasOne) {
+  ScratchFolder folder;
+  FillReleaseFolder(folder.Path());
+  std::vector<ReleaseFile> files;
+  std::string error;
+  ASSERT_TRUE(ReadProductFolder(folder.Path(), productFiles, "uninstal.exe", files, error)) << error;
+  ASSERT_EQ(files.size(), 11u);
+  EXPECT_FALSE(files[0].present);
+  const std::string table = FileTableText(files);
+  EXPECT_EQ(table.substr(0, table.find('\n') + 1), "    File(\"uninstal.exe\", 53248, 0x12F6CD1B, 1, 100, 1, 30638),\n");
+
+  const std::vector<uint8_t> program = Sample(3000); // tarn.exe
+  EXPECT_TRUE(files[2].present);
+  EXPECT_EQ(files[2].row.size, 5000);
+  EXPECT_EQ(files[2].row.compressed, 1);
+  EXPECT_EQ(files[2].stored.size(), static_cast<size_t>(files[2].row.lastChunkSize));
+  EXPECT_EQ(files[2].row.firstResource, 102);
+  const std::vector<uint8_t> library = Sample(2 * 61440 + 7);
+  EXPECT_EQ(files[9].row.compressed, 0);
+  EXPECT_EQ(files[9].stored, library);
+  EXPECT_EQ(files[9].row.checkValue, Crc32Update(library.data(), library.size(), CRC32_START));
+  EXPECT_EQ(files[9].row.chunkCount, 3);
+  EXPECT_EQ(files[10].row.firstResource, files[9].row.firstResource + 3);
+
+  ASSERT_TRUE(SaveFile(folder.Path() + "/uninstal.exe", program));
+  ASSERT_TRUE(ReadProductFolder(folder.Path(), productFiles, "uninstal.exe", files, error)) << error;
+  EXPECT_TRUE(files[0].present);
+  EXPECT_EQ(files[0].row.size, 3000);
+  EXPECT_EQ(files[0].row.checkValue, Crc32Update(program.data(), program.size(), CRC32_START));
+}
+
+// The packer's release step on a folder with one fault: it fails naming the file, and leaves
+// neither its file table nor the setup.exe of an earlier build.
+TEST(ProductFolder, EveryFaultOfTheFolderStopsThePackerNamingTheFile) {
+  namespace fs = std::filesystem;
+  struct Fault {
+    const char* said;
+    std::function<void(const std::string&)> make;
+  };
+  const Fault faults[] = {
+      {"tarn.cnt: missing", [](const std::string& f) { fs::remove(f + "/tarn.cnt"); }},
+      {"tarn.hlp: unreadable, not a regular file",
+       [](const std::string& f) { fs::remove(f + "/tarn.hlp"), fs::create_directory(f + "/tarn.hlp"); }},
+      {"tarn.chm: unreadable, not a regular file",
+       [](const std::string& f) { fs::remove(f + "/tarn.chm"), mkfifo((f + "/tarn.chm").c_str(), 0600); }},
+      {"rtzip32.dll: empty", [](const std::string& f) { fs::resize_file(f + "/rtzip32.dll", 0); }},
+      {"readme.txt: not one of the product's files",
+       [](const std::string& f) { SaveFile(f + "/readme.txt", Sample(10)); }},
+      {"unicows.dll: too large, 2147483648 bytes (at most 2147483647)",
+       [](const std::string& f) { fs::resize_file(f + "/unicows.dll", uintmax_t{1} << 31); }},
+      {"tarnsyst.trn: begins like a compressed image, which a file stored as is cannot",
+       [](const std::string& f) {
+         const std::vector<uint8_t> content = Sample(5000);
+         SaveFile(f + "/tarnsyst.trn", CompressSzdd(content.data(), content.size(), 'n'));
+       }},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.said);
+    ScratchFolder scratch;
+    const std::string folder = scratch.Path() + "/product";
+    const std::string out = scratch.Path() + "/release";
+    const std::string setup = scratch.Path() + "/setup.exe";
+    fs::create_directories(folder);
+    fs::create_directories(out);
+    FillReleaseFolder(folder);
+    fault.make(folder);
+    ASSERT_TRUE(SaveFile(out + "/product_files.inc", Sample(10)) && SaveFile(setup, Sample(10)));
+
+    const std::string command = std::string(TARN_PACKER) + " table " + folder + " " + out + " " + setup + " 2>&1";
+    FILE* packer = popen(command.c_str(), "r");
+    ASSERT_NE(packer, nullptr);
+    std::string said;
+    char piece[256];
+    while (std::fgets(piece, sizeof piece, packer) != nullptr) said += piece;
+    EXPECT_EQ(WEXITSTATUS(pclose(packer)), 1);
+    EXPECT_EQ(said, "packer: " + folder + ": " + fault.said + "\n");
+    EXPECT_FALSE(fs::exists(out + "/product_files.inc"));
+    EXPECT_FALSE(fs::exists(setup));
+  }
 }
 
 } // namespace

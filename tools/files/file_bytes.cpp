@@ -26,3 +26,8 @@ bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 bool SaveText(const std::string& path, const std::string& text) { return WriteRaw(path, text.data(), text.size()); }
+
+bool SaveFileIfChanged(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::vector<uint8_t> held;
+  return (LoadFile(path, held) && held == bytes) || SaveFile(path, bytes);
+}

@@ -9,5 +9,7 @@
 bool LoadFile(const std::string& path, std::vector<uint8_t>& bytes);
 bool SaveFile(const std::string& path, const std::vector<uint8_t>& bytes);
 bool SaveText(const std::string& path, const std::string& text);
+// As SaveFile, but a file that already holds these bytes is not written, so its time stays.
+bool SaveFileIfChanged(const std::string& path, const std::vector<uint8_t>& bytes);
 
 #endif

@@ -1,7 +1,10 @@
-// The forge: writes the stored form of every catalogue row's stand-in into a folder, under
-// the row's name. Usage: tarn_forge BROWSER UNINSTALLER FOLDER, with the runnable programs
-// that "tarn.exe" and "uninstal.exe" are made of.
+// The forge: writes the stored forms of the catalogue rows' stand-ins, under the rows' names.
+//   tarn_forge BROWSER UNINSTALLER FOLDER: every row's, with the runnable programs that
+//     "tarn.exe" and "uninstal.exe" are made of.
+//   tarn_forge uninstaller UNINSTALLER FILE: only "uninstal.exe", for a release of real files
+//     that brings no uninstaller of its own.
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -9,31 +12,42 @@
 #include "forge/standins.h"
 #include "wizard/product.h"
 
+namespace {
+
+bool LoadProgram(const char* name, const char* path, StandinPrograms& programs) {
+  if (LoadFile(path, programs[name])) return true;
+  std::fprintf(stderr, "forge: cannot read %s\n", path);
+  return false;
+}
+
+bool Forge(const FileEntry& row, const StandinPrograms& programs, const std::string& path) {
+  ForgedFile forged;
+  std::string error;
+  if (!ForgeStandin(row, programs, forged, error)) {
+    std::fprintf(stderr, "forge: %s\n", error.c_str());
+    return false;
+  }
+  if (SaveFile(path, forged.stored)) return true;
+  std::fprintf(stderr, "forge: cannot write %s\n", path.c_str());
+  return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+  StandinPrograms programs;
+  if (argc == 4 && std::strcmp(argv[1], "uninstaller") == 0) {
+    const FileEntry* row = productFiles;
+    while (std::strcmp(row->name, UNINSTALLER_NAME) != 0) ++row;
+    return LoadProgram(UNINSTALLER_NAME, argv[2], programs) && Forge(*row, programs, argv[3]) ? 0 : 1;
+  }
   if (argc != 4) {
-    std::fprintf(stderr, "usage: %s BROWSER UNINSTALLER FOLDER\n", argv[0]);
+    std::fprintf(stderr, "usage: %s BROWSER UNINSTALLER FOLDER\n       %s uninstaller UNINSTALLER FILE\n", argv[0],
+                 argv[0]);
     return 2;
   }
-  StandinPrograms programs;
-  const char* names[] = {"tarn.exe", "uninstal.exe"};
-  for (int i = 0; i < 2; ++i) {
-    if (!LoadFile(argv[1 + i], programs[names[i]])) {
-      std::fprintf(stderr, "forge: cannot read %s\n", argv[1 + i]);
-      return 1;
-    }
-  }
-  for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row) {
-    ForgedFile forged;
-    std::string error;
-    if (!ForgeStandin(*row, programs, forged, error)) {
-      std::fprintf(stderr, "forge: %s\n", error.c_str());
-      return 1;
-    }
-    const std::string path = std::string(argv[3]) + "/" + row->name;
-    if (!SaveFile(path, forged.stored)) {
-      std::fprintf(stderr, "forge: cannot write %s\n", path.c_str());
-      return 1;
-    }
-  }
+  if (!LoadProgram(PROGRAM_FILE, argv[1], programs) || !LoadProgram(UNINSTALLER_NAME, argv[2], programs)) return 1;
+  for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row)
+    if (!Forge(*row, programs, std::string(argv[3]) + "/" + row->name)) return 1;
   return 0;
 }
