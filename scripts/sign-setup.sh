@@ -20,6 +20,7 @@ fail() {
 case $kind in
   --pem)
     certificate=$(cat "$3") || fail "cannot read the certificate $3"
+    [ -n "${4:-}" ] || fail "no key for the certificate $3"
     credentials=(-certs "$3" -key "$4")
     ;;
   --pkcs12)

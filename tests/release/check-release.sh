@@ -9,10 +9,8 @@ shift 3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-osslsigncode verify -CAfile "$ca" -in "$exe" >"${TMPDIR:-/tmp}/verify.$$" 2>&1 ||
-  fail "osslsigncode verify refuses it: $(cat "${TMPDIR:-/tmp}/verify.$$")"
-grep -E 'Message digest algorithm *: SHA256|Signature verification: ok|^Succeeded' "${TMPDIR:-/tmp}/verify.$$"
-rm -f "${TMPDIR:-/tmp}/verify.$$"
+verified=$(osslsigncode verify -CAfile "$ca" -in "$exe" 2>&1) || fail "osslsigncode verify refuses it: $verified"
+grep -E 'Message digest algorithm *: SHA256|Signature verification: ok|^Succeeded' <<<"$verified"
 
 second=$(mktemp -d)
 trap 'rm -rf "$second"' EXIT

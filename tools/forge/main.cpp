@@ -38,7 +38,11 @@ int main(int argc, char** argv) {
   StandinPrograms programs;
   if (argc == 4 && std::strcmp(argv[1], "uninstaller") == 0) {
     const FileEntry* row = productFiles;
-    while (std::strcmp(row->name, UNINSTALLER_NAME) != 0) ++row;
+    while (row->componentKey != COMPONENT_END && std::strcmp(row->name, UNINSTALLER_NAME) != 0) ++row;
+    if (row->componentKey == COMPONENT_END) {
+      std::fprintf(stderr, "forge: the catalogue has no row for %s\n", UNINSTALLER_NAME);
+      return 1;
+    }
     return LoadProgram(UNINSTALLER_NAME, argv[2], programs) && Forge(*row, programs, argv[3]) ? 0 : 1;
   }
   if (argc != 4) {

@@ -94,14 +94,15 @@ bool WriteTable(const std::vector<ReleaseFile>& files, const std::string& out) {
   std::error_code failure;
   const std::string stored = out + "/" + STORED_FOLDER_NAME;
   std::filesystem::create_directories(stored, failure);
+  if (failure) return false;
   for (const ReleaseFile& file : files) {
     const std::string path = stored + "/" + file.row.name;
     // An earlier folder's file would keep the forge from making ours again.
     if (!file.present) std::filesystem::remove(path, failure);
-    if (file.present && !SaveFileIfChanged(path, file.stored)) return false;
+    if (failure || (file.present && !SaveFileIfChanged(path, file.stored))) return false;
   }
   const std::string text = FileTableText(files);
-  return !failure && SaveFileIfChanged(out + "/" + FILE_TABLE_NAME, std::vector<uint8_t>(text.begin(), text.end()));
+  return SaveFileIfChanged(out + "/" + FILE_TABLE_NAME, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 int Table(const std::string& productFolder, const std::string& out, const std::string& setupExe) {

@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr uintmax_t LARGEST_FILE = std::numeric_limits<int32_t>::max();
+// The highest id a resource can have: the payload's chunks must stay at or below it.
+constexpr int32_t LAST_RESOURCE_ID = 65535;
 
 bool IsRowName(const FileEntry* rows, const std::string& name) {
   for (const FileEntry* row = rows; row->componentKey != COMPONENT_END; ++row)

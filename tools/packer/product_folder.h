@@ -9,9 +9,6 @@
 
 #include "core/catalogue.h"
 
-// The highest id a resource can have: the payload's chunks must stay at or below it.
-constexpr int32_t LAST_RESOURCE_ID = 65535;
-
 struct ReleaseFile {
   FileEntry row;               // fitted to the file, or the template's when it is absent
   bool present;                // false only for the optional file that the folder lacks
