@@ -4,6 +4,7 @@
 // a file. Like setup.exe it carries no C runtime and imports only system DLLs.
 #include <windows.h>
 
+#include "core/bounded_text.h"
 #include "core/command_line.h"
 #include "core/run_log.h"
 #include "file_removal.h"
@@ -12,7 +13,6 @@
 #include "registry_removal.h"
 #include "removal_report.h"
 #include "restart_deletion.h"
-#include "core/bounded_text.h"
 #include "wizard/product.h"
 
 namespace {

@@ -15,6 +15,7 @@
 #include "finish_steps.h"
 #include "message_box.h"
 #include "progman_host.h"
+#include "screenshot_album.h"
 #include "shell_dde_servers.h"
 #include "unattended_run.h"
 #include "uninstall_steps.h"
@@ -116,6 +117,7 @@ TEST(Unattended, ALineNotUnderstoodInstallsNothingAndIsShownOnlyToAPerson) {
   HWND box = WaitForMessageBox(setup, FRAME_CAPTION, nullptr, START_WAIT_BOUND_MS);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(MessageBoxText(box), "The command line is not understood: /D:E:\\TARN");
+  EXPECT_TRUE(AddToAlbum(box, "command line not understood"));
   AnswerMessageBox(box, IDOK);
   ASSERT_TRUE(setup.WaitForExit());
   EXPECT_EQ(setup.ExitCode(), 15u);
