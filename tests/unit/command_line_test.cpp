@@ -93,9 +93,9 @@ TEST(CommandLine, ASwitchThatTheProgramDoesNotTakeIsNotUnderstood) {
   const Reading reading = Read("uninstal.exe /S /TAKEOVER", SWITCH_UNATTENDED | SWITCH_LOG);
   EXPECT_FALSE(reading.understood);
   EXPECT_EQ(reading.notUnderstood, "/TAKEOVER");
-  EXPECT_TRUE(Read("uninstal.exe -s /log=C:\\u.log", SWITCH_UNATTENDED | SWITCH_LOG).understood);
   EXPECT_TRUE(reading.options.Has(SWITCH_UNATTENDED));
   EXPECT_FALSE(reading.options.Has(SWITCH_TAKE_OVER));
+  EXPECT_TRUE(Read("uninstal.exe -s /log=C:\\u.log", SWITCH_UNATTENDED | SWITCH_LOG).understood);
   EXPECT_FALSE(Read("uninstal.exe /D=C:\\TARN", SWITCH_UNATTENDED | SWITCH_LOG).understood);
 }
 
