@@ -177,7 +177,7 @@ bool CopyOnce(HWND page, const std::string& destination, Run& run) {
   EnterPhase(BEFORE_FIRST_ROW);
   run.totalMs = watch.Milliseconds();
   copier.Release();
-  const int failure = copier.Failure().code;
+  const int failure = installState.failure.code;
   openCopier.Close();
   while (!patches.empty()) patches.pop_back();
   std::copy(std::begin(phaseMs), std::end(phaseMs), run.phaseMs);

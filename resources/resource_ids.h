@@ -49,7 +49,6 @@
 #define IDC_START_COPY 126
 #define IDC_START_REGISTRY 127
 #define IDC_START_ICONS 128
-#define IDC_ICONS_NOTHING_TO_DO 129
 // The step an unattended run takes on each page, posted to the frame
 #define IDC_UNATTENDED_STEP 130
 

@@ -50,18 +50,19 @@ bool ComposeFolderPath(char (&out)[PATH_CAPACITY], const char* folder, const cha
                        const char* first, const char* second);
 
 // 512 bytes until the first free-space query.
-constexpr int32_t DEFAULT_ALLOCATION_EXPONENT = 9;
+constexpr int32_t DEFAULT_SECTOR_EXPONENT = 9;
 
-// The unit in which the disk hands out space: a file's size is counted in whole units.
-struct AllocationUnit {
-  int32_t exponent = DEFAULT_ALLOCATION_EXPONENT; // the unit is 2 to this power
+// The drive's sector size, in which the required space is counted: each file in whole sectors
+// (the cluster, the real unit of allocation, has never been counted).
+struct SectorSize {
+  int32_t exponent = DEFAULT_SECTOR_EXPONENT; // the size is 2 to this power
 };
 
 // Takes the highest set bit of the drive's bytes per sector, so a count that is not a power of
-// two is rounded down to one; 0 leaves the unit as it is. The cluster size plays no part.
-void UpdateAllocationUnit(AllocationUnit& unit, uint32_t bytesPerSector);
+// two is rounded down to one; 0 leaves the size as it is.
+void UpdateSectorSize(SectorSize& unit, uint32_t bytesPerSector);
 
-// The size rounded up to whole units, in 32-bit arithmetic; 0 stays 0.
-int32_t RoundUpToAllocationUnit(const AllocationUnit& unit, int32_t size);
+// The size rounded up to whole sectors, in 32-bit arithmetic; 0 stays 0.
+int32_t RoundUpToSectors(const SectorSize& unit, int32_t size);
 
 #endif

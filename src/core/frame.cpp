@@ -2,6 +2,7 @@
 
 #include "core/install_state.h"
 #include "core/page_walk.h"
+#include "core/unattended.h"
 #include "resource_ids.h"
 
 namespace {
@@ -156,16 +157,15 @@ INT_PTR CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 
 HWND OpenFrame(WizardStart start) {
   HWND frame = CreateDialogParamA(installState.instance, "MAINDLG", nullptr, FrameProc, reinterpret_cast<LPARAM>(start));
-  // Unattended, no window of the run is ever seen: the frame is not shown, and every page is
-  // its child.
-  if (frame != nullptr && !installState.commandLine.Has(SWITCH_UNATTENDED)) ShowWindow(frame, SW_SHOWNORMAL);
+  // Unseen, the frame is never shown, and every page is its child.
+  if (frame != nullptr && ShowsWindows()) ShowWindow(frame, SW_SHOWNORMAL);
   return frame;
 }
 
 void RunFrame(WizardStart start) {
   installState.mainWindow = OpenFrame(start);
   if (installState.mainWindow == nullptr) {
-    installState.failure.Fail(FAILURE_INTERNAL_DATA_MISSING);
+    Fail(FAILURE_INTERNAL_DATA_MISSING);
     return;
   }
 

@@ -4,9 +4,10 @@
 
 InstallState installState;
 
-int FailureRecord::Fail(int failureCode, const char* failedOn) {
-  code = failureCode;
-  CopyBounded(argument, sizeof argument, failedOn); // null leaves it empty
+int Fail(int code, const char* argument) {
+  FailureRecord& failure = installState.failure;
+  failure.code = code;
+  CopyBounded(failure.argument, sizeof failure.argument, argument); // null leaves it empty
   return 0;
 }
 
@@ -17,5 +18,5 @@ void ResetInstallState(HINSTANCE instance) {
   ZeroMemory(&installState, sizeof installState);
   installState.instance = instance;
   installState.replaceChosen = 1;
-  installState.allocationUnit = AllocationUnit{};
+  installState.sectorSize = SectorSize{};
 }

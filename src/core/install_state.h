@@ -45,8 +45,6 @@ struct FailureRecord {
   int code;
   char argument[FAILURE_ARGUMENT_CAPACITY];
 
-  // Records the failure and returns 0, so that a step ends with "return failure.Fail(...)".
-  int Fail(int failureCode, const char* failedOn = nullptr);
   // The file or directory named, or null.
   const char* Argument() const { return argument[0] != '\0' ? argument : nullptr; }
 };
@@ -59,7 +57,7 @@ struct InstallState {
   HFONT ownBoldFont; // the bold font when made here rather than borrowed from the frame
   PageSequence pageSequence;
   int pagePosition;
-  FailureRecord failure; // the failure the installation ended in
+  FailureRecord failure; // the run's one failure, written only by Fail
   int stopRequested;
   // What Exit does instead of ending the program, set by a page (the finish page's offer).
   void (*exitAction)();
@@ -72,12 +70,16 @@ struct InstallState {
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
   CommandLine commandLine;
-  AllocationUnit allocationUnit; // of the drive whose free space was queried last
+  SectorSize sectorSize; // of the drive whose free space was queried last
   char lastTypedDrive;           // the drive whose free space the destination page showed last
   Catalogue catalogue;
 };
 
 extern InstallState installState;
+
+// Records the run's failure (the argument copied, a longer one cut) and returns 0, so that a
+// step ends with "return Fail(...)". The error page, the exit code and the log read it.
+int Fail(int code, const char* argument = nullptr);
 
 // Every value back to the start of a run, the page sequence and a bold font of an earlier run
 // released: called by the entry function before the frame opens, and by the tests.

@@ -21,9 +21,9 @@ int32_t PageAtPosition(const PageSequence& sequence, int32_t position) {
 static void InsertPage(PageSequence& sequence, int32_t page) {
   int32_t* entries = sequence.entries;
   const int32_t n = sequence.count;
-  // END_OF_SEQUENCE is smaller than every page index, so the trailing markers never stop the scan.
+  // The trailing end markers stop the scan too: the page goes after every index below it.
   int32_t position = 0;
-  while (position < n && entries[position] < page) ++position;
+  while (position < n && entries[position] != END_OF_SEQUENCE && entries[position] < page) ++position;
   if (position == n || entries[position] == page) return;
   for (int32_t j = n; j > position; --j) entries[j] = entries[j - 1];
   entries[position] = page;

@@ -4,6 +4,7 @@
 #include "core/install_state.h"
 #include "core/platform.h"
 #include "core/run_log.h"
+#include "core/unattended.h"
 #include "resource_ids.h"
 
 namespace {
@@ -69,8 +70,7 @@ HWND CreatePage(const char* templateName, DLGPROC procedure) {
     GetDlgItemTextA(installState.currentPage, IDC_PAGE_TITLE, title, sizeof title);
     LogLine(title);
     // Posted, so that what the page posts itself while it is made comes first.
-    if (installState.commandLine.Has(SWITCH_UNATTENDED))
-      PostMessageA(installState.mainWindow, WM_COMMAND, IDC_UNATTENDED_STEP, 0);
+    if (!ShowsWindows()) PostMessageA(installState.mainWindow, WM_COMMAND, IDC_UNATTENDED_STEP, 0);
   }
   return installState.currentPage;
 }
@@ -94,6 +94,8 @@ void GoToPosition(int position, bool retry) {
   installState.pagePosition = position;
   if (IsWorkPage(row)) {
     LeaveOnlyExit();
+    // The work runs in this one thread between polls of the loop: at the lowest priority it
+    // leaves the machine to whatever else the person does meanwhile, for the rest of the run.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
   } else if (!row->setsOwnButtons) {
     const int hasFollower = PageAtPosition(installState.pageSequence, position + 1) != END_OF_SEQUENCE;
@@ -120,8 +122,7 @@ INT_PTR CALLBACK DefaultPageProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
 void StartMoveOnPause(HWND page) {
   const PageRow* row = RowAt(installState.pagePosition);
-  // The pause lets a person see that the work is done; unattended, nobody looks.
-  const bool pause = row != nullptr && !installState.commandLine.Has(SWITCH_UNATTENDED);
+  const bool pause = row != nullptr && PausesBeforeMovingOn();
   SetTimer(page, MOVE_ON_TIMER, pause ? row->moveOnDelayMs : 0, nullptr);
 }
 
@@ -150,9 +151,7 @@ bool UserConfirmsStop(HWND owner) {
   return MessageBoxA(owner, "Do you want to stop the installation?", "Install", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void ShowErrorPage(int code, const char* argument) {
-  // Copied first: the argument may belong to the page that is destroyed next.
-  installState.failure.Fail(code, argument);
+void ShowErrorPage() {
   ReplaceCurrentPage("ERRORDLG", ErrorPageProc);
   SetExitCaption("Close");
   LeaveOnlyExit();
@@ -178,8 +177,8 @@ INT_PTR CALLBACK ErrorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void ShowPlatformErrorPage() {
-  // Nobody reads the page of an unattended run: the exit code says it.
-  if (installState.commandLine.Has(SWITCH_UNATTENDED)) installState.failure.Fail(FAILURE_UNSUPPORTED_PLATFORM);
+  // Nobody reads the page of an unseen run: the exit code says it.
+  if (!ShowsWindows()) Fail(FAILURE_UNSUPPORTED_PLATFORM);
   CreatePage("OSERRORDLG", DefaultPageProc);
   LeaveOnlyExit();
 }

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <new>
 
 #include "core/install_state.h"
 
@@ -28,32 +27,6 @@ struct PageRow {
   int (*onLeave)();   // when Next leaves it: a verdict; null goes on
   uint16_t moveOnDelayMs; // a work page's pause between its work and the automatic Next
   uint16_t setsOwnButtons; // the page enables Back and Next itself when it is made
-};
-
-// The one object of a page that is open once at a time (a copier, a conversation), kept in
-// static storage so that making it cannot fail. Only for objects of static storage duration,
-// which start out null.
-template <typename T>
-class PageObject {
-public:
-  template <typename... Arguments>
-  T* Open(Arguments&... arguments) {
-    Close();
-    current_ = new (storage_) T{arguments...};
-    return current_;
-  }
-  // Ends the object; nothing when none is open.
-  void Close() {
-    if (current_ == nullptr) return;
-    current_->~T();
-    current_ = nullptr;
-  }
-  // The open object, or null.
-  T* Get() const { return current_; }
-
-private:
-  alignas(T) unsigned char storage_[sizeof(T)];
-  T* current_;
 };
 
 // Makes the page, notes its title in the run's log and, unattended, posts the step that moves on.
@@ -83,9 +56,9 @@ void FormatStringResource(char (&text)[MESSAGE_CAPACITY], UINT id, const char* a
 // The message of the install state's failure, as the error page shows it.
 void FormatFailureMessage(char (&text)[MESSAGE_CAPACITY]);
 
-// Replaces the current page by the error page for the failure; the caller's page is destroyed,
-// so it must not be touched afterwards. The argument is copied first.
-void ShowErrorPage(int code, const char* argument);
+// Replaces the current page by the error page of the run's failure; the caller's page is
+// destroyed, so it must not be touched afterwards.
+void ShowErrorPage();
 INT_PTR CALLBACK ErrorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 // The page that says this platform is not supported, with only Exit left.
 void ShowPlatformErrorPage();

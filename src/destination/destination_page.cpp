@@ -2,6 +2,7 @@
 
 #include "core/install_state.h"
 #include "core/page_walk.h"
+#include "core/unattended.h"
 #include "destination/directories.h"
 #include "destination/disk_space.h"
 #include "resource_ids.h"
@@ -10,9 +11,9 @@ namespace {
 
 // Shows the selected files' size against the drive's free space (not available for drive 0)
 // and sets the frame's buttons: Back on, Next only when the space suffices. The required size
-// is computed first, in the allocation unit of the drive queried before.
+// is computed first, in sectors of the drive queried before.
 void ShowSizes(HWND page, char driveLetter) {
-  const int32_t required = RequiredSize(installState.catalogue.files, installState.allocationUnit, ALL_COMPONENTS, 0);
+  const int32_t required = RequiredSize(installState.catalogue.files, installState.sectorSize, ALL_COMPONENTS, 0);
   const int32_t freeSpace = driveLetter != 0 ? QueryFreeSpace(driveLetter) : FREE_SPACE_NOT_AVAILABLE;
   char text[SIZE_TEXT_CAPACITY];
   FormatMegabytes(text, sizeof text, static_cast<uint32_t>(required));
@@ -21,9 +22,7 @@ void ShowSizes(HWND page, char driveLetter) {
   SetDlgItemTextA(page, IDC_AVAILABLE_SIZE, text);
   const int enough = SpaceAllowsNext(required, freeSpace);
   SetNavigationButtons(1, enough);
-  // Nobody can choose another drive: the run ends here.
-  if (!enough && installState.commandLine.Has(SWITCH_UNATTENDED))
-    installState.failure.Fail(FAILURE_NOT_ENOUGH_SPACE, GetDestinationDirectory());
+  if (!enough && !ShowsWindows()) Fail(FAILURE_NOT_ENOUGH_SPACE, GetDestinationDirectory());
 }
 
 void ReadTypedDestination(HWND page, char (&text)[PATH_CAPACITY]) {

@@ -79,7 +79,7 @@ int32_t QueryFreeSpace(char driveLetter) {
   DWORD totalClusters = 0;
   if (!GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
     return FREE_SPACE_NOT_AVAILABLE;
-  UpdateAllocationUnit(installState.allocationUnit, bytesPerSector);
+  UpdateSectorSize(installState.sectorSize, bytesPerSector);
   return FreeSpaceFromGeometry(sectorsPerCluster, bytesPerSector, freeClusters);
 }
 
@@ -89,7 +89,7 @@ void StoreDestinationDirectory(const char* path) {
   CopyBounded(installState.destinationDirectory, sizeof installState.destinationDirectory, path);
 }
 
-int32_t SetDestinationDirectory(const char* path) {
+int32_t StoreDestinationAndQueryDrive(const char* path) {
   StoreDestinationDirectory(path);
   return QueryFreeSpace(installState.destinationDirectory[0]);
 }
@@ -98,7 +98,7 @@ void SetDefaultDestination(const char* productFolder) {
   if (IsEmptyText(productFolder)) return;
   char path[PATH_CAPACITY];
   if (ComposeBelowPlatformFolder(path, PROGRAM_FILES_VALUE, BUILT_IN_PROGRAM_FILES, productFolder, nullptr))
-    SetDestinationDirectory(path);
+    StoreDestinationAndQueryDrive(path);
 }
 
 void SetSharedDirectory(const char* first, const char* second) {

@@ -26,15 +26,16 @@ int CreateDirectoryTree(const char* path);
 // is missing, is not a plain string or does not fit.
 void ReadPlatformFolder(const char* valueName, char (&folder)[PATH_CAPACITY]);
 
-// The free-space result of the drive's root; a successful query also sets the allocation unit.
+// The free-space result of the drive's root; a successful query also takes its sector size.
 int32_t QueryFreeSpace(char driveLetter);
 
 const char* GetDestinationDirectory();
 // Keeps what fits a path buffer (PATH_CAPACITY - 1 characters), as typed: quotes and a
 // trailing backslash stay.
 void StoreDestinationDirectory(const char* path);
-// Stores the path and returns the free-space result of its first character's drive.
-int32_t SetDestinationDirectory(const char* path);
+// Stores the path, then asks the drive its first character names (a disk access, which
+// StoreDestinationDirectory never makes): its free-space result, its sector size taken.
+int32_t StoreDestinationAndQueryDrive(const char* path);
 // The Program Files directory followed by the folder; nothing for a null or empty name.
 void SetDefaultDestination(const char* productFolder);
 // The Common Files directory followed by first and second; nothing unless both are given.

@@ -2,13 +2,13 @@
 
 #include "core/bounded_text.h"
 
-int32_t RequiredSize(const FileEntry* files, const AllocationUnit& unit, int32_t componentKey,
+int32_t RequiredSize(const FileEntry* files, const SectorSize& unit, int32_t componentKey,
                      int includeUnselected) {
   uint32_t sum = 0; // wraps rather than overflows; 2 GiB of payload is beyond this design
   for (const FileEntry& row : TableRows(files)) {
     if (!RowBelongsTo(row, componentKey)) continue;
     if (includeUnselected || row.selected != ROW_NOT_SELECTED)
-      sum += static_cast<uint32_t>(RoundUpToAllocationUnit(unit, row.size));
+      sum += static_cast<uint32_t>(RoundUpToSectors(unit, row.size));
   }
   return static_cast<int32_t>(sum);
 }

@@ -10,10 +10,10 @@
 #include "core/catalogue.h"
 #include "core/file_rules.h"
 
-// Installed sizes, each rounded up to the allocation unit, of the file rows of a component
+// Installed sizes, each rounded up to whole sectors, of the file rows of a component
 // (ALL_COMPONENTS for every row); unselected rows count only when includeUnselected is set.
 // Compressed sizes and resource chunks play no part. A null table needs nothing.
-int32_t RequiredSize(const FileEntry* files, const AllocationUnit& unit, int32_t componentKey,
+int32_t RequiredSize(const FileEntry* files, const SectorSize& unit, int32_t componentKey,
                      int includeUnselected);
 
 // A result of 0 or more is the number of free bytes; below 0 it is one of these.

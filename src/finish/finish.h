@@ -11,8 +11,8 @@
 #include "finish/desktop_file.h"
 
 // Runs just before the last page is made. Obsolete files go only when nothing failed. Reports
-// no failure: always 0.
-int FinishInstallation(int failureCode);
+// no failure: what it cannot do is simply left undone.
+void FinishInstallation(int failureCode);
 
 // Takes back the restart operations of earlier days on the installed uninstaller, the files
 // guarded with it and the destination directory: the platform's pending list, and WININIT.INI's

@@ -125,13 +125,12 @@ int RemovePendingOperations(const char* path) {
   return rewritten;
 }
 
-int FinishInstallation(int failureCode) {
+void FinishInstallation(int failureCode) {
   const Catalogue& catalogue = installState.catalogue;
   if (failureCode == NO_FAILURE) DeleteObsoleteFiles(catalogue.obsoleteFiles);
   if (catalogue.desktopFileName != nullptr)
     CreateDesktopFile(catalogue.desktopFileName, catalogue.desktopName, catalogue.desktopVersion);
   TakeBackRestartOperations();
-  return 0;
 }
 
 void TakeBackRestartOperations() {

@@ -46,9 +46,9 @@ int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
   if (source == HFILE_ERROR) {
     if (!ContinueUnlessStopped()) return 0;
     // Else its compressed form, expanded as it is read.
-    if (!MakeCompressedName(path)) return failure.Fail(FAILURE_SOURCE_MISSING, row.name);
+    if (!MakeCompressedName(path)) return Fail(FAILURE_SOURCE_MISSING, row.name);
     source = LZOpenFileA(path, &opened, OF_READ);
-    if (source < 0) return failure.Fail(FAILURE_SOURCE_MISSING, row.name);
+    if (source < 0) return Fail(FAILURE_SOURCE_MISSING, row.name);
     sourceIsLz = 1;
   }
   sourceHandle = source;
@@ -58,9 +58,9 @@ int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
 }
 
 int PayloadCopier::CreateChunkOutput(const FileEntry& row, const char* output) {
-  if (output[0] == '\0') return failure.Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  if (output[0] == '\0') return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
   const HFILE created = _lcreat(output, 0);
-  if (created == HFILE_ERROR) return failure.Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  if (created == HFILE_ERROR) return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
   outputHandle = created;
   CopyBounded(currentOutputPath, sizeof currentOutputPath, output);
   return 1;
@@ -71,14 +71,14 @@ int PayloadCopier::ReadChunk(const FileEntry& row) {
     auto* buffer = reinterpret_cast<char*>(readBuffer);
     const int count = sourceIsLz ? LZRead(sourceHandle, buffer, SOURCE_READ_PIECE)
                                  : static_cast<int>(_lread(sourceHandle, buffer, SOURCE_READ_PIECE));
-    if (count < 0) return failure.Fail(FAILURE_CANNOT_READ_FILE, row.name);
+    if (count < 0) return Fail(FAILURE_CANNOT_READ_FILE, row.name);
     dataLength = static_cast<uint32_t>(count);
     if (count < SOURCE_READ_PIECE) chunksRemaining = 0;
   } else {
     if (chunkResource == nullptr && !LoadChunk(row.firstResource + row.chunkCount - chunksRemaining))
-      return failure.Fail(FAILURE_INTERNAL_DATA_MISSING, row.name);
+      return Fail(FAILURE_INTERNAL_DATA_MISSING, row.name);
     data = static_cast<const unsigned char*>(LockResource(chunkResource));
-    if (data == nullptr) return failure.Fail(FAILURE_INTERNAL_DATA_MISSING, row.name);
+    if (data == nullptr) return Fail(FAILURE_INTERNAL_DATA_MISSING, row.name);
     const uint32_t expected = static_cast<uint32_t>(chunksRemaining == 1 ? row.lastChunkSize : row.chunkSize);
     // Never past the resource's end: a chunk shorter than the catalogue says is written as it
     // is, and the check value finds the loss.
@@ -93,7 +93,7 @@ int PayloadCopier::WriteChunk(const FileEntry& row, const char* output) {
   if (!ExpandsAfterCopy(row)) crcRegister = Crc32Update(data, dataLength, crcRegister);
   if (dataLength != 0) {
     const UINT written = _lwrite(outputHandle, reinterpret_cast<const char*>(data), dataLength);
-    if (written != dataLength) return failure.Fail(FAILURE_CANNOT_WRITE_FILE, NameAfterLastBackslash(output));
+    if (written != dataLength) return Fail(FAILURE_CANNOT_WRITE_FILE, NameAfterLastBackslash(output));
     CreditWritten(progress, dataLength);
     ShowProgress();
   }
@@ -129,7 +129,7 @@ int PayloadCopier::FinishFile(const FileEntry& row, const RowPaths& paths) {
     CreditRest(progress);
     ShowProgress();
   }
-  if (row.checkValue != 0 && row.checkValue != crcRegister) return failure.Fail(FAILURE_CHECKSUM, row.name);
+  if (row.checkValue != 0 && row.checkValue != crcRegister) return Fail(FAILURE_CHECKSUM, row.name);
   if (!ContinueUnlessStopped()) return 0;
   return AddFontIfOne(row, paths.target);
 }
@@ -143,7 +143,7 @@ int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
   // Stamped through the handle that wrote it rather than opened again.
   if (hasTimeStamp) StampOpenFile(closing, timeStamp);
   // An output that cannot be closed stays current: Release deletes it.
-  if (_lclose(closing) == HFILE_ERROR) return failure.Fail(FAILURE_CANNOT_WRITE_FILE, row.name);
+  if (_lclose(closing) == HFILE_ERROR) return Fail(FAILURE_CANNOT_WRITE_FILE, row.name);
   currentOutputPath[0] = '\0';
   return 1;
 }
@@ -154,7 +154,7 @@ int PayloadCopier::ExpandTemporary(const FileEntry& row, const char* temporary, 
   // OpenFile, not LZOpenFileA: when the target cannot be created, LZOpenFileA goes on to
   // create the name ending in "_" instead, and that would truncate the temporary itself.
   const HFILE expanded = target[0] != '\0' ? OpenFile(target, &opened, OF_CREATE | OF_WRITE) : HFILE_ERROR;
-  if (expanded < 0) return failure.Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  if (expanded < 0) return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
   const int done = ExpandInto(row, temporary, expanded);
   LZClose(expanded);
   if (!done) return 0;
@@ -170,10 +170,10 @@ int PayloadCopier::ExpandInto(const FileEntry& row, const char* temporary, HFILE
   CopyBounded(name, sizeof name, temporary);
   OFSTRUCT opened;
   const HFILE stored = LZOpenFileA(name, &opened, OF_READ);
-  if (stored < 0) return failure.Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
+  if (stored < 0) return Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
   // One stop check between creating the destination and the copy: nothing in between can be undone.
   int result = ContinueUnlessStopped();
-  if (result && LZCopy(stored, expanded) < 0) result = failure.Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
+  if (result && LZCopy(stored, expanded) < 0) result = Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
   LZClose(stored);
   return result;
 }
@@ -182,14 +182,14 @@ int PayloadCopier::ChecksumPass(const FileEntry& row, const char* target) {
   ShowStep("Checksum:");
   OFSTRUCT opened;
   const HFILE file = target[0] != '\0' ? OpenFile(target, &opened, OF_READ) : HFILE_ERROR;
-  if (file == HFILE_ERROR) return failure.Fail(FAILURE_CANNOT_CALCULATE_CRC, row.name);
+  if (file == HFILE_ERROR) return Fail(FAILURE_CANNOT_CALCULATE_CRC, row.name);
   UINT count;
   do {
     count = _lread(file, checksumBuffer, CHECKSUM_READ_PIECE);
     if (count != static_cast<UINT>(HFILE_ERROR)) crcRegister = Crc32Update(checksumBuffer, count, crcRegister);
   } while (count == CHECKSUM_READ_PIECE);
   _lclose(file);
-  if (count == static_cast<UINT>(HFILE_ERROR)) return failure.Fail(FAILURE_CANNOT_CALCULATE_CRC, row.name);
+  if (count == static_cast<UINT>(HFILE_ERROR)) return Fail(FAILURE_CANNOT_CALCULATE_CRC, row.name);
   ShowStep("Copying file:");
   CreditRest(progress);
   ShowProgress();

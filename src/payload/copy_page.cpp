@@ -23,52 +23,28 @@ void PaintFill(const PayloadCopier* copier, HWND bar, HDC dc) {
   DeleteObject(brush);
 }
 
-void StartPage(HWND page) {
-  SetExitCaption("Abort");
+void OpenCopier(HWND page) {
   SubclassProgressBar(page);
   openCopier.Open(page, installState.catalogue);
-  // The copy starts once the page has been created and shown.
-  PostMessageA(page, WM_COMMAND, IDC_START_COPY, 0);
 }
 
-void RunCopy(HWND page) {
+int RunCopy(HWND) {
   PayloadCopier* copier = openCopier.Get();
-  if (copier == nullptr) return;
-  UpdateWindow(page);
   installState.copyBegun = 1;
-  if (copier->Prepare() && copier->CopyAll()) {
-    StartMoveOnPause(page);
-    return;
-  }
-  // ShowErrorPage copies the argument before it destroys this page and its copier.
-  ShowErrorPage(copier->Failure().code, copier->Failure().Argument());
+  return copier->Prepare() && copier->CopyAll() ? WORK_DONE : WORK_FAILED;
 }
 
-void EndPage() {
-  if (openCopier.Get() == nullptr) return;
-  openCopier.Get()->Release();
+void CloseCopier() {
+  if (openCopier.Get() != nullptr) openCopier.Get()->Release();
   openCopier.Close();
 }
+
+const WorkPage COPY_WORK TARN_TABLE_WITH_CODE = {IDC_START_COPY, OpenCopier, RunCopy, CloseCopier, nullptr};
 
 } // namespace
 
 INT_PTR CALLBACK CopyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-  case WM_INITDIALOG:
-    StartPage(page);
-    return 0;
-  case WM_COMMAND:
-    if (LOWORD(wParam) != IDC_START_COPY) break;
-    RunCopy(page);
-    return 1;
-  case WM_TIMER:
-    if (EndMoveOnPause(page, wParam)) return 1;
-    break;
-  case WM_DESTROY:
-    EndPage();
-    return 0;
-  }
-  return DefaultPageProc(page, message, wParam, lParam);
+  return WorkPageProc(COPY_WORK, page, message, wParam, lParam);
 }
 
 void SubclassProgressBar(HWND page) {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "core/page_walk.h"
+#include "core/work_page.h"
 #include "payload/payload_copier.h"
 
 // The copier of the open copy page; the bar paints from it.

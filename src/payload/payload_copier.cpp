@@ -29,7 +29,7 @@ bool MakeTimeStamp(const Catalogue& catalogue, FILETIME& stamp) {
 
 PayloadCopier::PayloadCopier(HWND pageWindow, Catalogue& catalogue)
     : programDirectory{}, destinationDirectory{}, sharedDirectory{}, currentOutputPath{}, timeStamp{},
-      hasTimeStamp(0), fontsAdded(0), failure{}, pageWindow(pageWindow),
+      hasTimeStamp(0), fontsAdded(0), pageWindow(pageWindow),
       progressBar(GetDlgItem(pageWindow, IDC_PROGRESS_BAR)), catalogue(catalogue),
       sourceHandle(0), outputHandle(0), chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
       dataLength(0), progress{}, crcRegister(0), readBuffer{}, checksumBuffer{} {
@@ -50,7 +50,7 @@ int PayloadCopier::Prepare() {
   if (shared != nullptr) {
     CopyBounded(sharedDirectory, sizeof sharedDirectory, shared);
     AppendBackslash(sharedDirectory, sizeof sharedDirectory);
-    if (!CreateDirectoryTree(sharedDirectory)) return failure.Fail(FAILURE_CANNOT_CREATE_DIRECTORY, sharedDirectory);
+    if (!CreateDirectoryTree(sharedDirectory)) return Fail(FAILURE_CANNOT_CREATE_DIRECTORY, sharedDirectory);
     return 1;
   }
   for (FileEntry& row : TableRows(catalogue.files))
@@ -61,7 +61,7 @@ int PayloadCopier::Prepare() {
 }
 
 int PayloadCopier::CopyAll() {
-  if (failure.code != NO_FAILURE) return 0;
+  if (installState.failure.code != NO_FAILURE) return 0;
   if (!ContinueUnlessStopped()) return 0;
   MakeDirectories();
   if (!ContinueUnlessStopped()) return 0;
@@ -115,7 +115,7 @@ void PayloadCopier::Release() {
 
 int PayloadCopier::ContinueUnlessStopped() {
   if (!UserConfirmsStop(pageWindow)) return 1;
-  return failure.Fail(FAILURE_ABORTED, nullptr);
+  return Fail(FAILURE_ABORTED, nullptr);
 }
 
 void PayloadCopier::ShowProgress() { RedrawProgress(*this); }

@@ -30,7 +30,6 @@ public:
   // Closes what is open, deletes an unfinished output, announces added fonts. Called once.
   void Release();
 
-  const FailureRecord& Failure() const { return failure; }
   HWND ProgressBar() const { return progressBar; }
   uint32_t DoneBytes() const { return progress.doneBytes; }
   uint32_t TotalBytes() const { return progress.totalBytes; }
@@ -87,7 +86,6 @@ private:
   FILETIME timeStamp;
   int hasTimeStamp; // 0 when the catalogue's date is no valid calendar time
   int fontsAdded;
-  FailureRecord failure;
   HWND pageWindow;
   HWND progressBar; // looked up once: the bar is drawn after every chunk
   Catalogue& catalogue;

@@ -3,6 +3,7 @@
 #include <dde.h>
 
 #include "core/platform.h"
+#include "core/work_page.h"
 #include "destination/directories.h"
 
 namespace {
@@ -105,7 +106,7 @@ void ProgmanConversation::OnCommandsAcknowledged(LPARAM lParam) {
   ReleaseCommandMemory();
   state = PROGMAN_IDLE;
   Terminate();
-  StartMoveOnPause(client);
+  EndWork(client, WORK_DONE);
   SetForegroundWindow(GetParent(client));
 }
 

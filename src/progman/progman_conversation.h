@@ -8,11 +8,10 @@
 #include <windows.h>
 
 #include "core/catalogue.h"
-#include "core/page_walk.h"
 #include "progman/progman_texts.h"
 
 // Timers on the client window: the reply time-out, beside the move-on pause's own timer
-// (core/page_walk.h).
+// (core/page_walk.cpp).
 constexpr UINT_PTR REPLY_TIMER = 2;
 constexpr UINT REPLY_TIMEOUT_MS = 10000;
 
@@ -85,12 +84,5 @@ private:
   const char* groupName;
   char commands[COMMANDS_CAPACITY];
 };
-
-// The icons page "NEWICONDLG": the client window of the conversation, moving on by itself once
-// the shell has the commands.
-INT_PTR CALLBACK IconsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The conversation of the open icons page.
-extern PageObject<ProgmanConversation> openConversation;
 
 #endif

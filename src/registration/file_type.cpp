@@ -1,6 +1,7 @@
 #include "registration/file_type.h"
 
 #include "core/file_rules.h"
+#include "core/unattended.h"
 #include "registration/registry_values.h"
 
 namespace {
@@ -22,8 +23,8 @@ Takeover AskBeforeTakingOver(const RegistrationState& state, const FileTypeEntry
   char description[PATH_CAPACITY];
   if (!ReadDefaultText(extensionKey, identifier)) return NOT_REGISTERED;
   if (!ReadDefaultText(identifier, description) || EqualIgnoringCase(description, row.description)) return REPLACE;
-  // Unattended, the careful answer: another program keeps its type unless /TAKEOVER says otherwise.
-  if (installState.commandLine.Has(SWITCH_UNATTENDED)) return installState.commandLine.Has(SWITCH_TAKE_OVER) ? REPLACE : DECLINED;
+  const FileTypeTakeover answer = TakeOverFileType();
+  if (answer != ASK_BEFORE_TAKING_OVER) return answer == TAKE_OVER ? REPLACE : DECLINED;
   char question[FORMAT_CAPACITY];
   wsprintfA(question, "The file type \"%s\" is already registered as \"%s\"\n\nDo you want to replace this by \"%s\"?",
             row.extension, description, row.description);

@@ -31,8 +31,8 @@ int WriteRegistryRow(const RegistryEntry& row, const char* directory) {
 int WriteRegistryRows(RegistrationState& state, const char* directory) {
   for (const RegistryEntry& row : TableRows(installState.catalogue.registryEntries)) {
     if (row.selected == ROW_NOT_SELECTED) continue;
-    if (!WriteRegistryRow(row, directory)) return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
-    if (UserConfirmsStop(state.ownerWindow)) return state.failure.Fail(FAILURE_ABORTED);
+    if (!WriteRegistryRow(row, directory)) return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+    if (UserConfirmsStop(state.ownerWindow)) return Fail(FAILURE_ABORTED);
   }
   return 1;
 }
@@ -78,7 +78,7 @@ int RunRegistryStep(RegistrationState& state) {
   if (directory[0] != '\0') AppendBackslash(directory, sizeof directory);
   if (!WriteRegistryRows(state, directory)) return 0;
   // A failure with an error code ends the step, so that the error page names it.
-  if (!RegisterSharedComponent(state) && state.failure.code != NO_FAILURE) return 0;
+  if (!RegisterSharedComponent() && installState.failure.code != NO_FAILURE) return 0;
   for (const FileTypeEntry& row : TableRows(catalogue.fileTypes))
     if (row.selected != ROW_NOT_SELECTED) RegisterFileType(state, row, directory);
   return RegisterUninstallRows(directory);
@@ -94,7 +94,7 @@ int RegisterUninstallRows(const char* directory) {
   return 1;
 }
 
-int RegisterSharedComponent(RegistrationState& state) {
+int RegisterSharedComponent() {
   const Catalogue& catalogue = installState.catalogue;
   if (GetSharedDirectory() == nullptr || IsEmptyText(catalogue.sharedFolder) || IsEmptyText(catalogue.sharedName))
     return 1;
@@ -102,17 +102,17 @@ int RegisterSharedComponent(RegistrationState& state) {
   HKEY key;
   if (!JoinPath(path, sizeof path, {catalogue.productKey, "\\Shared"}) ||
       RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
-    return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+    return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   const bool isNew = MarkProduct(key, catalogue.sharedName);
   RegCloseKey(key);
   if (!JoinPath(path, sizeof path, {catalogue.makerKey, "\\", catalogue.sharedFolder, "\\Shared"}) ||
       RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
-    return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+    return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   const bool counted = Count(key, catalogue.sharedName, isNew);
   RegCloseKey(key);
-  if (!counted) return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  if (!counted) return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   for (const FileEntry& file : TableRows(catalogue.files))
-    if (file.selected != ROW_NOT_SELECTED && IsProgramFile(file.name) && !RegisterAppPath(state, file.name)) return 0;
+    if (file.selected != ROW_NOT_SELECTED && IsProgramFile(file.name) && !RegisterAppPath(file.name)) return 0;
   return 1;
 }
 
@@ -126,13 +126,13 @@ void RegisterProduct() {
                lstrlenA(catalogue.productNumber));
 }
 
-int RegisterAppPath(RegistrationState& state, const char* fileName) {
+int RegisterAppPath(const char* fileName) {
   if (LastOf(fileName, '\\') != nullptr) return 0;
   char path[PATH_CAPACITY];
   HKEY key;
   if (!JoinPath(path, sizeof path, {CURRENT_VERSION_KEY, APP_PATHS, fileName}) ||
       RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
-    return state.failure.Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+    return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   const char* shared = GetSharedDirectory();
   if (JoinDirectoryAndName(path, sizeof path, GetDestinationDirectory(), fileName)) SetDefaultText(key, path);
   SetNamedText(key, "Path", shared != nullptr ? shared : "");

@@ -7,17 +7,10 @@
 
 #include "core/install_state.h"
 
-// The state of the registry work: the window that owns every question, and the failure to
-// report.
+// The state of the registry work: the window that owns every question.
 struct RegistrationState {
-  explicit RegistrationState(HWND owner) : ownerWindow(owner), failure{} {}
-
   HWND ownerWindow;
-  FailureRecord failure;
 };
-
-// Updates the registry once the page is shown, then moves on.
-INT_PTR CALLBACK RegistryPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // 1 on success; 0 with the failure recorded (a key that cannot be created, or a stop).
 int RunRegistryStep(RegistrationState& state);
@@ -29,7 +22,7 @@ int RegisterUninstallRows(const char* directory);
 // 1 when done or when no shared-files directory applies; 0 on failure, with
 // FAILURE_CANNOT_CREATE_REGISTRY_ENTRY when a key cannot be created or the count cannot be
 // written.
-int RegisterSharedComponent(RegistrationState& state);
+int RegisterSharedComponent();
 
 // The product's own uninstall entry and product number, written once the registry work has
 // succeeded; failures are not reported.
@@ -38,6 +31,6 @@ void RegisterProduct();
 // The application path of a program in the shared-files directory: 1 when the entry was
 // written; 0 for a name with a backslash (nothing written, no failure) or with
 // FAILURE_CANNOT_CREATE_REGISTRY_ENTRY when its key cannot be created.
-int RegisterAppPath(RegistrationState& state, const char* fileName);
+int RegisterAppPath(const char* fileName);
 
 #endif

@@ -4,12 +4,13 @@
 #include "core/install_state.h"
 #include "core/page_walk.h"
 #include "core/run_log.h"
+#include "core/unattended.h"
 #include "destination/destination_pages.h"
 #include "destination/directories.h"
 #include "finish/finish.h"
 #include "payload/copy_page.h"
-#include "progman/progman_conversation.h"
-#include "registration/registry_step.h"
+#include "progman/icons_page.h"
+#include "registration/registry_page.h"
 #include "resource_ids.h"
 #include "wizard/product.h"
 
@@ -35,9 +36,10 @@ int LeaveWelcome() {
 int LeaveDestination() {
   const char* destination = GetDestinationDirectory();
   if (!MakeDestinationDirectory()) {
-    if (!installState.commandLine.Has(SWITCH_UNATTENDED)) return LEAVE_RETRY_PAGE;
+    if (ShowsWindows()) return LEAVE_RETRY_PAGE;
     // Nobody can type another path: the run ends on the copy's own failure for a directory.
-    ShowErrorPage(FAILURE_CANNOT_CREATE_DIRECTORY, destination);
+    Fail(FAILURE_CANNOT_CREATE_DIRECTORY, destination);
+    ShowErrorPage();
     return LEAVE_STAY;
   }
   LogLine("Destination", destination);
@@ -62,7 +64,8 @@ const PageRow PAGES[PAGE_COUNT] TARN_TABLE_WITH_CODE = {
     {"READYDLG", nullptr, FinishPageProc, EnterFinish, nullptr, 0, 0},
 };
 
-// The whole record at once: one copy is smaller in setup.exe than a store a field.
+// A constant record that FillCatalogue copies whole: one block copy takes less code in setup.exe
+// than a store for each field.
 const Catalogue PRODUCT_CATALOGUE TARN_TABLE_WITH_CODE = {
     .pages = PAGES,
     .pageCount = PAGE_COUNT,
@@ -125,9 +128,10 @@ int RunInstaller(HINSTANCE instance) {
   if (understood)
     RunFrame(StartWizard);
   else
-    installState.failure.Fail(FAILURE_COMMAND_LINE, options.notUnderstood);
+    Fail(FAILURE_COMMAND_LINE, options.notUnderstood);
   // However the run ended once files were put down (an error page, an Abort), no restart
-  // operation of earlier days may delete what it installed.
+  // operation of earlier days may delete what it installed. A completed run took them back in
+  // its finishing step already: this second pass finds none, and needs no test of how it ended.
   if (installState.copyBegun) TakeBackRestartOperations();
   const int code = installState.failure.code;
   if (code != NO_FAILURE) {
@@ -137,7 +141,7 @@ int RunInstaller(HINSTANCE instance) {
     wsprintfA(error, "Error %d", code);
     LogLine(error, message);
     // Only this failure has no page of its own to show it on.
-    if (code == FAILURE_COMMAND_LINE && !options.Has(SWITCH_UNATTENDED))
+    if (code == FAILURE_COMMAND_LINE && ShowsWindows())
       MessageBoxA(nullptr, message, "Install", MB_OK | MB_ICONSTOP);
   }
   CloseRunLog();

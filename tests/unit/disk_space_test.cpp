@@ -13,7 +13,7 @@ namespace {
 class ProductRequiredSize : public ::testing::Test {
 protected:
   void TearDown() override { SelectRows(productFiles, ALL_COMPONENTS, ROW_NOT_SELECTED); }
-  const AllocationUnit sectors512{};
+  const SectorSize sectors512{};
 };
 
 TEST_F(ProductRequiredSize, CountsSelectedRowsInWholeUnits) {
@@ -32,8 +32,8 @@ TEST_F(ProductRequiredSize, ACopyInProgressStillCounts) {
 }
 
 TEST_F(ProductRequiredSize, OneByteUnitGivesThePlainSizes) {
-  AllocationUnit bytes;
-  UpdateAllocationUnit(bytes, 1);
+  SectorSize bytes;
+  UpdateSectorSize(bytes, 1);
   EXPECT_EQ(RequiredSize(productFiles, bytes, ALL_COMPONENTS, 1), 1877529);
 }
 
@@ -47,16 +47,16 @@ TEST(RequiredSize, OnlyTheRowsOfTheAskedComponentCount) {
   FileEntry files[3] = {};
   files[0] = FileEntry{COMPONENT_PROGRAM, "a", 100, 0, 0, 0, 0, 1, 0, 0, 0, 0, {}, ROW_SELECTED};
   files[1] = FileEntry{COMPONENT_DATABASE, "b", 3000, 0, 0, 0, 0, 1, 0, 0, 0, 0, {}, ROW_SELECTED};
-  AllocationUnit sectors2048;
-  UpdateAllocationUnit(sectors2048, 2048);
+  SectorSize sectors2048;
+  UpdateSectorSize(sectors2048, 2048);
   EXPECT_EQ(RequiredSize(files, sectors2048, COMPONENT_DATABASE, 0), 4096);
   EXPECT_EQ(RequiredSize(files, sectors2048, ALL_COMPONENTS, 0), 6144);
 }
 
 TEST(RequiredSize, EmptyOrAbsentTableNeedsNothing) {
   const FileEntry terminatorOnly[1] = {};
-  EXPECT_EQ(RequiredSize(terminatorOnly, AllocationUnit{}, ALL_COMPONENTS, 1), 0);
-  EXPECT_EQ(RequiredSize(nullptr, AllocationUnit{}, ALL_COMPONENTS, 1), 0);
+  EXPECT_EQ(RequiredSize(terminatorOnly, SectorSize{}, ALL_COMPONENTS, 1), 0);
+  EXPECT_EQ(RequiredSize(nullptr, SectorSize{}, ALL_COMPONENTS, 1), 0);
 }
 
 } // namespace

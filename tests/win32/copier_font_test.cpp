@@ -51,7 +51,7 @@ TEST_F(FontCopy, GoesToTheFontsFolderAndIsAnnouncedOnRelease) {
   ASSERT_GT(font.size(), 1000u);
   payload.Add("tarnfnt1.fon", font, true);
   FontChangeListener listener;
-  ASSERT_EQ(Run(), 1) << "error " << copier->Failure().code;
+  ASSERT_EQ(Run(), 1) << "error " << installState.failure.code;
   EXPECT_EQ(ReadWholeFile(WindowsFolder("Fonts") + "tarnfnt1.fon"), font);
   EXPECT_EQ(Installed("tarnfnt1.fon"), "(missing)");
   EXPECT_EQ(listener.Changes(), 0);
@@ -64,7 +64,7 @@ TEST_F(FontCopy, GoesToTheSystemFolderWhenThePlatformKeepsFontsThere) {
   installState.fontsInFontsFolder = 0;
   CreateDirectoryA(WindowsFolder("SYSTEM").c_str(), nullptr); // a 64-bit prefix may lack it
   payload.Add("tarnfnt2.fon", SampleFont(), false);
-  ASSERT_EQ(Run(), 1) << "error " << copier->Failure().code;
+  ASSERT_EQ(Run(), 1) << "error " << installState.failure.code;
   EXPECT_EQ(ReadWholeFile(WindowsFolder("SYSTEM") + "tarnfnt2.fon"), SampleFont());
 }
 

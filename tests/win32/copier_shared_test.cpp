@@ -19,7 +19,7 @@ TEST_F(SharedCopy, OnTheDestinationsDriveFlaggedRowsGoToTheSharedDirectory) {
   payload.Add("shared.dll", SampleContent(400, 30), true);
   payload.Add("own.dll", SampleContent(400, 31), true);
   payload.Row(0).intoSharedDirectory = 1;
-  ASSERT_EQ(Run(), 1) << "error " << copier->Failure().code;
+  ASSERT_EQ(Run(), 1) << "error " << installState.failure.code;
   EXPECT_EQ(ReadWholeFile(COMMON_FILES + "TARNShared\\same\\shared.dll"), SampleContent(400, 30));
   EXPECT_EQ(Installed("own.dll"), SampleContent(400, 31));
   EXPECT_EQ(payload.Row(0).intoSharedDirectory, 1);
@@ -37,7 +37,7 @@ TEST_F(SharedCopy, OnAnotherDriveTheSharedDirectoryIsNotUsedAndTheFlagsAreCleare
   payload.Row(1).selected = ROW_NOT_SELECTED;
   OptionalRow choices[] = {{COMPONENT_PROGRAM, 0, 1, ROW_SELECTED}, {COMPONENT_PROGRAM, 0, 1, ROW_NOT_SELECTED}, {}};
   catalogue.sharedChoiceRows = choices;
-  ASSERT_EQ(Run(), 1) << "error " << copier->Failure().code;
+  ASSERT_EQ(Run(), 1) << "error " << installState.failure.code;
   EXPECT_EQ(Installed("shared.dll"), SampleContent(400, 32));
   EXPECT_EQ(GetFileAttributesA((COMMON_FILES + "TARNShared\\other").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(payload.Row(0).intoSharedDirectory, 0);
@@ -51,8 +51,8 @@ TEST_F(SharedCopy, ASharedDirectoryThatCannotBeMadeFailsToCreateTheDirectoryBefo
   SetSharedDirectory("TARNBlocked", "inner");
   payload.Add("never.dll", SampleContent(400, 34), true);
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(copier->Failure().code, FAILURE_CANNOT_CREATE_DIRECTORY);
-  EXPECT_STREQ(copier->Failure().Argument(), (COMMON_FILES + "TARNBlocked\\inner\\").c_str());
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CREATE_DIRECTORY);
+  EXPECT_STREQ(installState.failure.Argument(), (COMMON_FILES + "TARNBlocked\\inner\\").c_str());
   EXPECT_EQ(Installed("never.dll"), "(missing)");
 }
 

@@ -35,7 +35,7 @@ TEST_F(Copier, InstallsEveryRowByteForByteAndLeavesNoTemporary) {
   ASSERT_EQ(payload.Row(programRow).chunkCount, 3);
   ASSERT_EQ(payload.Row(archiveRow).chunkCount, 3);
 
-  ASSERT_EQ(Run(), 1) << "error " << copier->Failure().code;
+  ASSERT_EQ(Run(), 1) << "error " << installState.failure.code;
   EXPECT_EQ(Installed("tool.exe"), program);
   EXPECT_EQ(Installed("data.trn"), archive);
   EXPECT_EQ(Installed("one.dll"), tiny);
@@ -84,8 +84,8 @@ TEST_F(Copier, AContentThatDisagreesWithItsCheckValueIsAChecksumError) {
   payload.Add("later.dll", SampleContent(700, 11), true);
   payload.Row(1).checkValue ^= 1;
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(copier->Failure().code, FAILURE_CHECKSUM);
-  EXPECT_STREQ(copier->Failure().Argument(), "bad.dll");
+  EXPECT_EQ(installState.failure.code, FAILURE_CHECKSUM);
+  EXPECT_STREQ(installState.failure.Argument(), "bad.dll");
   EXPECT_EQ(Installed("good.dll"), SampleContent(700, 9));
   // The rows after a failure are not touched.
   EXPECT_FALSE(Exists(InDestination("later.dll")));
@@ -96,8 +96,8 @@ TEST_F(Copier, AMissingLaterChunkIsMissingInternalDataAndReleaseDeletesThePartia
   payload.Add("cut.dll", SampleContent(10000, 12), true);
   payload.Row(0).chunkCount += 1; // its last chunk was never stored
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(copier->Failure().code, FAILURE_INTERNAL_DATA_MISSING);
-  EXPECT_STREQ(copier->Failure().Argument(), "cut.dll");
+  EXPECT_EQ(installState.failure.code, FAILURE_INTERNAL_DATA_MISSING);
+  EXPECT_STREQ(installState.failure.Argument(), "cut.dll");
   EXPECT_TRUE(Exists(InDestination("cut.dl_")));
   copier->Release();
   copier.reset();
@@ -112,8 +112,8 @@ TEST_F(Copier, AnExpandedFileThatCannotBeReadBackFailsToCalculateItsCrc) {
   EXPECT_EQ(Run(), 0);
   ASSERT_TRUE(hook.Fired());
   ASSERT_TRUE(lock->Held());
-  EXPECT_EQ(copier->Failure().code, FAILURE_CANNOT_CALCULATE_CRC);
-  EXPECT_STREQ(copier->Failure().Argument(), "locked.dll");
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CALCULATE_CRC);
+  EXPECT_STREQ(installState.failure.Argument(), "locked.dll");
 }
 
 TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionCannotBeUncompressed) {
@@ -123,8 +123,8 @@ TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionCannotBeUncompressed) {
                        [&] { lock = std::make_unique<FileLock>(InDestination("held.dl_")); });
   EXPECT_EQ(Run(), 0);
   ASSERT_TRUE(hook.Fired());
-  EXPECT_EQ(copier->Failure().code, FAILURE_CANNOT_UNCOMPRESS);
-  EXPECT_STREQ(copier->Failure().Argument(), "held.dll");
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_UNCOMPRESS);
+  EXPECT_STREQ(installState.failure.Argument(), "held.dll");
 }
 
 TEST_F(Copier, ADestinationThatCannotBeCreatedFailsToCreateTheFileAndKeepsTheTemporaryWhole) {
@@ -132,8 +132,8 @@ TEST_F(Copier, ADestinationThatCannotBeCreatedFailsToCreateTheFileAndKeepsTheTem
   FileLock lock(InDestination("busy.exe"));
   ASSERT_TRUE(lock.Held());
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(copier->Failure().code, FAILURE_CANNOT_CREATE_FILE);
-  EXPECT_STREQ(copier->Failure().Argument(), "busy.exe");
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CREATE_FILE);
+  EXPECT_STREQ(installState.failure.Argument(), "busy.exe");
   // Nothing is deleted once the expansion has begun, and the compressed data is not lost.
   copier->Release();
   EXPECT_EQ(ReadWholeFile(InDestination("busy.ex_")), payload.StoredForm(0));

@@ -102,9 +102,9 @@ TEST_F(DefaultDestination, LongestPathsAreKeptAndLongerOnesFallBack) {
 
 TEST_F(DefaultDestination, QueriesTheDestinationsDrive) {
   programFiles.Write("E:\\Programs"); // the test drive E: has 512-byte sectors
-  installState.allocationUnit.exponent = 3; // as if another drive had been queried before
+  installState.sectorSize.exponent = 3; // as if another drive had been queried before
   DefaultDestinationFor("TARN");
-  EXPECT_EQ(installState.allocationUnit.exponent, 9);
+  EXPECT_EQ(installState.sectorSize.exponent, 9);
 }
 
 TEST(DestinationStore, KeepsAtMost259CharactersAsTyped) {
@@ -115,9 +115,9 @@ TEST(DestinationStore, KeepsAtMost259CharactersAsTyped) {
 }
 
 TEST(DestinationStore, SettingReturnsTheFreeSpaceOfTheFirstCharactersDrive) {
-  EXPECT_EQ(SetDestinationDirectory("Q:\\nowhere"), -1);
+  EXPECT_EQ(StoreDestinationAndQueryDrive("Q:\\nowhere"), -1);
   EXPECT_STREQ(GetDestinationDirectory(), "Q:\\nowhere");
-  EXPECT_GT(SetDestinationDirectory("E:\\tarn"), 0);
+  EXPECT_GT(StoreDestinationAndQueryDrive("E:\\tarn"), 0);
 }
 
 class SharedDirectory : public ::testing::Test {
@@ -147,16 +147,16 @@ TEST(InstallStateReset, StartsTheNextRunAsTheFirst) {
   StoreDestinationDirectory("E:\\earlier");
   SetSharedDirectory("Veltrum", "Library");
   installState.replaceChosen = 0;
-  installState.allocationUnit.exponent = 3;
+  installState.sectorSize.exponent = 3;
   installState.lastTypedDrive = 'E';
-  installState.failure.Fail(FAILURE_ABORTED, "earlier.dll");
+  Fail(FAILURE_ABORTED, "earlier.dll");
   installState.exitAction = [] {};
   BuildPageSequence(installState.pageSequence, 9);
   ResetInstallState(GetModuleHandleA(nullptr));
   EXPECT_STREQ(GetDestinationDirectory(), "");
   EXPECT_STREQ(installState.sharedDirectory, "");
   EXPECT_EQ(installState.replaceChosen, 1) << "Yes is preselected again";
-  EXPECT_EQ(installState.allocationUnit.exponent, 9);
+  EXPECT_EQ(installState.sectorSize.exponent, 9);
   EXPECT_EQ(installState.lastTypedDrive, '\0');
   EXPECT_EQ(installState.failure.code, NO_FAILURE);
   EXPECT_EQ(installState.failure.Argument(), nullptr);

@@ -73,7 +73,8 @@ class ErrorPageForCode : public ErrorPageTest, public testing::WithParamInterfac
 
 TEST_P(ErrorPageForCode, ShowsTheMessageWithOnlyCloseLeft) {
   const Expectation& expected = GetParam();
-  ShowErrorPage(expected.code, ARGUMENT);
+  Fail(expected.code, ARGUMENT);
+  ShowErrorPage();
 
   HWND page = installState.currentPage;
   ASSERT_NE(nullptr, page);
@@ -102,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(AllCodes, ErrorPageForCode, testing::ValuesIn(EXPECTATI
                          [](const auto& info) { return "Code" + std::to_string(info.param.code); });
 
 TEST_F(ErrorPageTest, MessageWithoutPlaceholderNeedsNoArgument) {
-  ShowErrorPage(FAILURE_ABORTED, nullptr);
+  Fail(FAILURE_ABORTED);
+  ShowErrorPage();
   EXPECT_EQ("Installation aborted.", Message());
 }
 
@@ -111,7 +113,8 @@ TEST_F(ErrorPageTest, MessageWithoutPlaceholderNeedsNoArgument) {
 TEST_F(ErrorPageTest, VeryLongArgumentDoesNotOverrun) {
   std::string argument;
   while (argument.size() < 5000) argument += "C:\\deep\\" + std::to_string(argument.size());
-  ShowErrorPage(FAILURE_SOURCE_MISSING, argument.c_str());
+  Fail(FAILURE_SOURCE_MISSING, argument.c_str());
+  ShowErrorPage();
 
   const std::string prefix = "The source file ";
   const std::string suffix = " is missing. Contact your supplier.";

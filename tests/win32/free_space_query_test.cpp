@@ -12,14 +12,14 @@ namespace {
 
 class FreeSpaceQuery : public ::testing::Test {
 protected:
-  void SetUp() override { installState.allocationUnit.exponent = 3; }
+  void SetUp() override { installState.sectorSize.exponent = 3; }
 };
 
 TEST_F(FreeSpaceQuery, ReportsTheFreeBytesAndTakesTheSectorSize) {
   const int32_t freeSpace = QueryFreeSpace('E');
   EXPECT_GT(freeSpace, 1879040);
   EXPECT_LE(freeSpace, 2097152);
-  EXPECT_EQ(installState.allocationUnit.exponent, 9);
+  EXPECT_EQ(installState.sectorSize.exponent, 9);
 }
 
 TEST_F(FreeSpaceQuery, TheLetterMayBeLowerCase) { EXPECT_EQ(QueryFreeSpace('e'), QueryFreeSpace('E')); }
@@ -27,13 +27,13 @@ TEST_F(FreeSpaceQuery, TheLetterMayBeLowerCase) { EXPECT_EQ(QueryFreeSpace('e'),
 TEST_F(FreeSpaceQuery, AMissingDriveIsNotAvailableAndKeepsTheUnit) {
   EXPECT_EQ(QueryFreeSpace('Q'), FREE_SPACE_NOT_AVAILABLE);
   EXPECT_EQ(QueryFreeSpace('"'), FREE_SPACE_NOT_AVAILABLE);
-  EXPECT_EQ(installState.allocationUnit.exponent, 3);
+  EXPECT_EQ(installState.sectorSize.exponent, 3);
 }
 
 TEST_F(FreeSpaceQuery, TheSystemDriveAnswers) {
   const int32_t freeSpace = QueryFreeSpace('C');
   EXPECT_TRUE(freeSpace == FREE_SPACE_AT_LEAST_2_GIB || freeSpace >= 0) << freeSpace;
-  EXPECT_NE(installState.allocationUnit.exponent, 3);
+  EXPECT_NE(installState.sectorSize.exponent, 3);
 }
 
 } // namespace

@@ -17,7 +17,7 @@
 #include "core/platform.h"
 #include "destination/directories.h"
 #include "import_patch.h"
-#include "progman/progman_conversation.h"
+#include "progman/icons_page.h"
 #include "resource_ids.h"
 #include "scripted_progman_server.h"
 #include "shell_dde_servers.h"

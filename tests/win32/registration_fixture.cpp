@@ -29,7 +29,7 @@ void RegistrationFixture::SetUp() {
   installState.programChosen = 1;
   SetDestination(destination);
   HWND owner = CreateWindowA("STATIC", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  state = RegistrationState(owner);
+  state = RegistrationState{owner};
 }
 
 void RegistrationFixture::TearDown() {

@@ -1,6 +1,7 @@
 // The registry page in a real frame with this product's catalogue: it works once shown and
 // moves on by itself, the product is registered when it is left, and a failed step ends on
 // the error page without it. (Abort on the page is driven end to end.)
+#include "registration/registry_page.h"
 #include "registration/registry_step.h"
 
 #include <gtest/gtest.h>

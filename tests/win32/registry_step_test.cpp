@@ -35,7 +35,7 @@ protected:
 
 TEST_F(RegistryStep, WritesEachRowBelowTheDestinationOrAsItIs) {
   EXPECT_EQ(Run(), 1);
-  EXPECT_EQ(state.failure.code, 0);
+  EXPECT_EQ(installState.failure.code, 0);
   EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
   EXPECT_EQ(Machine(ROWS + "\\Second"), "plain text");
   // A row without a value only creates its key.
@@ -50,7 +50,7 @@ TEST_F(RegistryStep, AKeyThatCannotBeCreatedEndsTheStepWithARegistryEntryError) 
   installState.catalogue.fileTypes = types;
   uninstallRows[0] = UninstallEntry{COMPONENT_PROGRAM, "TarnTests Extra", "Extra", "x.exe", ROW_SELECTED};
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(state.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
   EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\Third"));
   EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".tsa"));
@@ -62,7 +62,7 @@ TEST_F(RegistryStep, ACatalogueWithoutRegistryRowsSucceeds) {
   FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsb", "Test B", "b.exe", 2, "b.exe", ROW_SELECTED}, FileTypeEntry{}};
   installState.catalogue.fileTypes = types;
   EXPECT_EQ(RunRegistryStep(state), 1);
-  EXPECT_EQ(state.failure.code, 0);
+  EXPECT_EQ(installState.failure.code, 0);
   EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, ".tsb"), "tsbfile");
   RemoveRegistryTree(HKEY_CLASSES_ROOT, ".tsb");
   RemoveRegistryTree(HKEY_CLASSES_ROOT, "tsbfile");
@@ -72,7 +72,7 @@ TEST_F(RegistryStep, AStopAnsweredYesAfterARowEndsTheStepAsAborted) {
   MessageBoxAnswerer answerer(IDYES);
   installState.stopRequested = 1;
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(state.failure.code, FAILURE_ABORTED);
+  EXPECT_EQ(installState.failure.code, FAILURE_ABORTED);
   ASSERT_EQ(answerer.Questions().size(), 1u);
   EXPECT_EQ(answerer.Questions()[0].caption, "Install");
   EXPECT_EQ(answerer.Questions()[0].text, "Do you want to stop the installation?");

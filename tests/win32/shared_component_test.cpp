@@ -45,7 +45,7 @@ protected:
 
   static long long Users() { return RegistryNumber(HKEY_LOCAL_MACHINE, COMPONENT_SHARED, "Viewer"); }
   void ExpectNothingWritten() {
-    EXPECT_EQ(RegisterSharedComponent(state), 1);
+    EXPECT_EQ(RegisterSharedComponent(), 1);
     EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, PRODUCT_SHARED));
     EXPECT_EQ(Users(), -1);
     EXPECT_EQ(AppPath("viewer.exe"), "(missing)");
@@ -57,7 +57,7 @@ protected:
 };
 
 TEST_F(SharedComponent, CountsTheProductAndPointsItsProgramsAtTheSharedDirectory) {
-  EXPECT_EQ(RegisterSharedComponent(state), 1);
+  EXPECT_EQ(RegisterSharedComponent(), 1);
   EXPECT_EQ(Machine(PRODUCT_SHARED), "Viewer");
   EXPECT_EQ(Users(), 1);
   EXPECT_EQ(AppPath("viewer.exe"), "C:\\reg-tests\\dest\\viewer.exe");
@@ -68,11 +68,11 @@ TEST_F(SharedComponent, CountsTheProductAndPointsItsProgramsAtTheSharedDirectory
 }
 
 TEST_F(SharedComponent, AReinstallationKeepsTheCountAndANewProductAddsOne) {
-  ASSERT_EQ(RegisterSharedComponent(state), 1);
-  ASSERT_EQ(RegisterSharedComponent(state), 1);
+  ASSERT_EQ(RegisterSharedComponent(), 1);
+  ASSERT_EQ(RegisterSharedComponent(), 1);
   EXPECT_EQ(Users(), 1);
   installState.catalogue.productKey = "SOFTWARE\\TarnTests\\Another\\CurrentVersion";
-  EXPECT_EQ(RegisterSharedComponent(state), 1);
+  EXPECT_EQ(RegisterSharedComponent(), 1);
   EXPECT_EQ(Users(), 2);
 }
 
@@ -80,8 +80,8 @@ TEST_F(SharedComponent, AReinstallationKeepsTheCountAndANewProductAddsOne) {
 TEST_F(SharedComponent, ALongSharedNameIsCountedOnce) {
   const std::string name(40, 'n');
   installState.catalogue.sharedName = name.c_str();
-  ASSERT_EQ(RegisterSharedComponent(state), 1);
-  ASSERT_EQ(RegisterSharedComponent(state), 1);
+  ASSERT_EQ(RegisterSharedComponent(), 1);
+  ASSERT_EQ(RegisterSharedComponent(), 1);
   EXPECT_EQ(RegistryNumber(HKEY_LOCAL_MACHINE, COMPONENT_SHARED, name.c_str()), 1);
 }
 
@@ -105,14 +105,14 @@ TEST_F(SharedComponent, AKeyThatCannotBeCreatedEndsTheRegistrationStep) {
   FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsc", "Test C", "c.exe", 3, "c.exe", ROW_SELECTED}, FileTypeEntry{}};
   installState.catalogue.fileTypes = types;
   EXPECT_EQ(RunRegistryStep(state), 0);
-  EXPECT_EQ(state.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".tsc"));
 }
 
 TEST_F(SharedComponent, AProgramNamedWithABackslashEndsTheApplicationPathsWithoutAnError) {
   files[0] = File("bin\\viewer.exe", ROW_SELECTED);
-  EXPECT_EQ(RegisterSharedComponent(state), 0);
-  EXPECT_EQ(state.failure.code, 0);
+  EXPECT_EQ(RegisterSharedComponent(), 0);
+  EXPECT_EQ(installState.failure.code, 0);
   EXPECT_EQ(AppPath("notes.Exe"), "(missing)");
   EXPECT_EQ(RunRegistryStep(state), 1);
 }
