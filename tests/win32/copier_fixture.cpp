@@ -53,6 +53,7 @@ void CopierFixture::SetUp() {
   catalogue.directories = noDirectories;
   installState.fontsInFontsFolder = 1;
   installState.stopRequested = 0;
+  installState.failure = FailureRecord{}; // the run's one record: every case starts without a failure
 }
 
 void CopierFixture::TearDown() {

@@ -26,6 +26,7 @@ void RegistrationFixture::SetUp() {
   catalogue.displayName = "Morvane 12.3";
   catalogue.uninstallerName = "uninstal.exe";
   installState.stopRequested = 0;
+  installState.failure = FailureRecord{}; // the run's one record: every case starts without a failure
   installState.programChosen = 1;
   SetDestination(destination);
   HWND owner = CreateWindowA("STATIC", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
