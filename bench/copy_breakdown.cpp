@@ -112,6 +112,20 @@ void* TimedVersion(Function) {
 // The copier shows its step and file through these; each text starts a phase.
 BOOL WINAPI PhaseOfText(HWND page, int control, LPCSTR text);
 
+// The copier takes LZ32's functions with GetProcAddress, not from its import table: a metered
+// one is handed its timed version, which calls the one found.
+decltype(&GetProcAddress) findProcedure;
+FARPROC WINAPI TimedProcedure(HMODULE module, LPCSTR name) {
+  const FARPROC found = findProcedure(module, name);
+  if (found == nullptr || IS_INTRESOURCE(name)) return found;
+  for (Meter& meter : *meters)
+    if (lstrcmpA(meter.dll, "lz32.dll") == 0 && lstrcmpA(meter.function, name) == 0) {
+      meter.original = reinterpret_cast<void*>(found);
+      return reinterpret_cast<FARPROC>(meter.replacement);
+    }
+  return found;
+}
+
 std::vector<Meter> AllMeters() {
   return {
       {"kernel32.dll", "_lcreat", TimedVersion<0>(&_lcreat), false, nullptr, {}},
@@ -167,6 +181,9 @@ bool CopyOnce(HWND page, const std::string& destination, Run& run) {
     patches.push_back(std::make_unique<ImportPatch>(meter.dll, meter.function, meter.replacement));
     meter.original = patches.back()->Original();
   }
+  patches.push_back(
+      std::make_unique<ImportPatch>("kernel32.dll", "GetProcAddress", reinterpret_cast<void*>(&TimedProcedure)));
+  findProcedure = reinterpret_cast<decltype(&GetProcAddress)>(patches.back()->Original());
   std::fill(std::begin(phaseMs), std::end(phaseMs), 0.0);
   phase = BEFORE_FIRST_ROW;
   QueryPerformanceCounter(&phaseStart);

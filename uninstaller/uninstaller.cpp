@@ -7,6 +7,7 @@
 #include "core/bounded_text.h"
 #include "core/command_line.h"
 #include "core/run_log.h"
+#include "core/system_libraries.h"
 #include "file_removal.h"
 #include "group_removal.h"
 #include "installation.h"
@@ -126,4 +127,7 @@ UINT RunUninstaller() {
 
 } // namespace
 
-extern "C" void WinMainCRTStartup() { ExitProcess(RunUninstaller()); }
+extern "C" void WinMainCRTStartup() {
+  KeepLibrarySearchToTheSystem(GetModuleHandleA("KERNEL32"));
+  ExitProcess(RunUninstaller());
+}

@@ -2,8 +2,6 @@
 // expanded, summed, and a font added.
 #include "payload/payload_copier.h"
 
-#include <lzexpand.h>
-
 #include "core/bounded_text.h"
 #include "payload/crc32.h"
 #include "resource_ids.h"
@@ -47,7 +45,8 @@ int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
     if (!ContinueUnlessStopped()) return 0;
     // Else its compressed form, expanded as it is read.
     if (!MakeCompressedName(path)) return Fail(FAILURE_SOURCE_MISSING, row.name);
-    source = LZOpenFileA(path, &opened, OF_READ);
+    if (!NeedLz32(row)) return 0;
+    source = lz.OpenFile(path, &opened, OF_READ);
     if (source < 0) return Fail(FAILURE_SOURCE_MISSING, row.name);
     sourceIsLz = 1;
   }
@@ -69,7 +68,7 @@ int PayloadCopier::CreateChunkOutput(const FileEntry& row, const char* output) {
 int PayloadCopier::ReadChunk(const FileEntry& row) {
   if (sourceHandle != 0) {
     auto* buffer = reinterpret_cast<char*>(readBuffer);
-    const int count = sourceIsLz ? LZRead(sourceHandle, buffer, SOURCE_READ_PIECE)
+    const int count = sourceIsLz ? lz.Read(sourceHandle, buffer, SOURCE_READ_PIECE)
                                  : static_cast<int>(_lread(sourceHandle, buffer, SOURCE_READ_PIECE));
     if (count < 0) return Fail(FAILURE_CANNOT_READ_FILE, row.name);
     dataLength = static_cast<uint32_t>(count);
@@ -150,13 +149,15 @@ int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
 
 int PayloadCopier::ExpandTemporary(const FileEntry& row, const char* temporary, const char* target) {
   ShowStep("Uncompressing:");
+  // Before the target is created: without LZ32 it would be left empty.
+  if (!NeedLz32(row)) return 0;
   OFSTRUCT opened;
   // OpenFile, not LZOpenFileA: when the target cannot be created, LZOpenFileA goes on to
   // create the name ending in "_" instead, and that would truncate the temporary itself.
   const HFILE expanded = target[0] != '\0' ? OpenFile(target, &opened, OF_CREATE | OF_WRITE) : HFILE_ERROR;
   if (expanded < 0) return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
   const int done = ExpandInto(row, temporary, expanded);
-  LZClose(expanded);
+  _lclose(expanded);
   if (!done) return 0;
   CreditHalfOfRest(progress);
   ShowProgress();
@@ -169,12 +170,12 @@ int PayloadCopier::ExpandInto(const FileEntry& row, const char* temporary, HFILE
   char name[PATH_CAPACITY]; // LZOpenFileA takes a writable name
   CopyBounded(name, sizeof name, temporary);
   OFSTRUCT opened;
-  const HFILE stored = LZOpenFileA(name, &opened, OF_READ);
+  const HFILE stored = lz.OpenFile(name, &opened, OF_READ);
   if (stored < 0) return Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
   // One stop check between creating the destination and the copy: nothing in between can be undone.
   int result = ContinueUnlessStopped();
-  if (result && LZCopy(stored, expanded) < 0) result = Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
-  LZClose(stored);
+  if (result && lz.Copy(stored, expanded) < 0) result = Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
+  lz.Close(stored);
   return result;
 }
 
@@ -202,10 +203,15 @@ int PayloadCopier::AddFontIfOne(const FileEntry& row, const char* target) {
   return ContinueUnlessStopped();
 }
 
+int PayloadCopier::NeedLz32(const FileEntry& row) {
+  if (lz.Loaded() || lz.Load()) return 1;
+  return Fail(FAILURE_CANNOT_UNCOMPRESS, row.name);
+}
+
 void PayloadCopier::CloseSource() {
   if (sourceHandle != 0) {
     if (sourceIsLz)
-      LZClose(sourceHandle);
+      lz.Close(sourceHandle);
     else
       _lclose(sourceHandle);
   }

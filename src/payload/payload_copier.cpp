@@ -30,7 +30,7 @@ bool MakeTimeStamp(const Catalogue& catalogue, FILETIME& stamp) {
 PayloadCopier::PayloadCopier(HWND pageWindow, Catalogue& catalogue)
     : programDirectory{}, destinationDirectory{}, sharedDirectory{}, currentOutputPath{}, timeStamp{},
       hasTimeStamp(0), fontsAdded(0), pageWindow(pageWindow),
-      progressBar(GetDlgItem(pageWindow, IDC_PROGRESS_BAR)), catalogue(catalogue),
+      progressBar(GetDlgItem(pageWindow, IDC_PROGRESS_BAR)), catalogue(catalogue), lz(),
       sourceHandle(0), outputHandle(0), chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
       dataLength(0), progress{}, crcRegister(0), readBuffer{}, checksumBuffer{} {
   hasTimeStamp = MakeTimeStamp(catalogue, timeStamp) ? 1 : 0;

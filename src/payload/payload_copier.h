@@ -10,6 +10,7 @@
 #include "core/catalogue.h"
 #include "core/install_state.h"
 #include "payload/copy_plan.h"
+#include "payload/lz32_functions.h"
 
 // Pieces in which a file source and the checksum pass read.
 constexpr int SOURCE_READ_PIECE = 8192;
@@ -68,6 +69,8 @@ private:
   bool LoadChunk(int32_t resourceId);
   void ReleaseChunkResource();
   void CloseSource();
+  // 1 once LZ32 is loaded; 0 with FAILURE_CANNOT_UNCOMPRESS for the row when it cannot be.
+  int NeedLz32(const FileEntry& row);
 
   // Where a catalogue name is installed: a font in the Windows fonts folder, anything else in
   // the destination or shared-files directory. False, out empty, when the path does not fit.
@@ -89,6 +92,7 @@ private:
   HWND pageWindow;
   HWND progressBar; // looked up once: the bar is drawn after every chunk
   Catalogue& catalogue;
+  Lz32Functions lz;
   // The chunk phase's file source (when the row has no chunks) and its output.
   HFILE sourceHandle;
   HFILE outputHandle;

@@ -2,6 +2,7 @@
 // (every Windows from 95 on has them). This is its entry point.
 #include <windows.h>
 
+#include "core/system_libraries.h"
 #include "wizard/wizard.h"
 
 extern "C" {
@@ -22,6 +23,7 @@ void RunStaticConstructors() {
 } // namespace
 
 extern "C" void WinMainCRTStartup() {
+  KeepLibrarySearchToTheSystem(GetModuleHandleA("KERNEL32"));
   RunStaticConstructors();
   ExitProcess(static_cast<UINT>(RunInstaller(GetModuleHandleA(nullptr))));
 }

@@ -1,7 +1,7 @@
 // setup.exe and uninstal.exe as deployment tools run them, with /S: no window ever shown, the
 // same installation as the wizard's, /D= with spaces, another program's file type left alone
 // or taken over, a drive without room, no shell server, a line not understood, what the exit
-// codes and the /LOG= files say.
+// codes and the /LOG= files say, and libraries planted beside either program.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 #include "progman_host.h"
 #include "screenshot_album.h"
 #include "shell_dde_servers.h"
+#include "test_environment.h"
 #include "unattended_run.h"
 #include "uninstall_steps.h"
 #include "whole_file.h"
@@ -50,6 +51,31 @@ void ExpectUnseenEnd(const UnattendedOutcome& outcome, DWORD exitCode) {
   EXPECT_TRUE(outcome.ended);
   EXPECT_EQ(outcome.exitCode, exitCode);
   EXPECT_EQ(outcome.shown, std::vector<std::string>{}) << "windows of the process that became visible";
+}
+
+// Names that Windows looks for in a program's own folder first: LZ32, which the copy uses, and
+// the libraries that the system's own load into a GUI program. Wine's builtins
+// load version.dll and imm32.dll before a program's first instruction, which Windows does not,
+// so those two are not planted.
+const char* const PLANTED_NAMES[] = {"LZ32.DLL",    "uxtheme.dll", "dwmapi.dll", "cryptbase.dll",
+                                     "userenv.dll", "msimg32.dll", "apphelp.dll"};
+// Wine takes a planted file only for a name given native-first (by the scenario's
+// TARN_WINE_DLL_OVERRIDES); then it looks in the program's folder first, as Windows does.
+constexpr char NATIVE_FIRST[] = "lz32,uxtheme,dwmapi,cryptbase,userenv,msimg32,apphelp=n,b";
+
+bool PlantLibraries(const std::string& folder) {
+  const std::string library = WindowsPathFromEnvironment("TARN_PLANTED_LIBRARY");
+  for (const char* name : PLANTED_NAMES)
+    if (!CopyFileA(library.c_str(), (folder + "\\" + name).c_str(), FALSE)) return false;
+  return true;
+}
+
+// The planted libraries in the folder that were loaded: each leaves its name with ".ran".
+std::vector<std::string> PlantedThatRan(const std::string& folder) {
+  std::vector<std::string> ran;
+  for (const char* name : PLANTED_NAMES)
+    if (Exists(folder + "\\" + name + ".ran")) ran.emplace_back(name);
+  return ran;
 }
 
 } // namespace
@@ -154,4 +180,33 @@ TEST(UnattendedOnASmallDrive, EndsBeforeAnythingIsWritten) {
   EXPECT_EQ(UninstallCommand(), "");
   EXPECT_EQ(ReadWholeFile(SETUP_LOG),
             "Welcome!\r\nDestination directory\r\nError 14: Not enough free space for the installation in E:\\TARN.\r\n");
+}
+
+// setup.exe saved into a Downloads folder that holds libraries under system libraries' names,
+// and the uninstaller it installs with the same beside it: neither program loads any of them.
+// The uninstaller is answered as a person answers it: /S opens no window, and a program that
+// opens none gets no theme library.
+TEST(Unattended, LibrariesPlantedBesideEitherProgramNeverRun) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  char overrides[512] = "";
+  GetEnvironmentVariableA("WINEDLLOVERRIDES", overrides, sizeof overrides);
+  ASSERT_NE(std::string(overrides).find(NATIVE_FIRST), std::string::npos) << "else nothing planted could run";
+  const std::string downloads = "C:\\users\\Public\\Downloads", setup = downloads + "\\setup.exe";
+  CreateDirectoryA(downloads.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(SetupPath().c_str(), setup.c_str(), FALSE));
+  ASSERT_TRUE(PlantLibraries(downloads));
+
+  ExpectUnseenEnd(RunUnattended(setup, "/S"), 0);
+  EXPECT_EQ(PlantedThatRan(downloads), std::vector<std::string>{});
+  ExpectWholeInstallation();
+  EXPECT_TRUE(CloseTheGroupWindow());
+
+  ASSERT_TRUE(PlantLibraries(INSTALL_FOLDER));
+  UninstallRun uninstall;
+  ASSERT_TRUE(uninstall.Started());
+  EXPECT_NE(UninstallAnswering(uninstall, IDYES), "");
+  ASSERT_TRUE(uninstall.WaitForExit());
+  EXPECT_EQ(uninstall.ExitCode(), 0u);
+  EXPECT_EQ(PlantedThatRan(INSTALL_FOLDER), std::vector<std::string>{});
 }

@@ -11,5 +11,7 @@ esac
 # Picks the 64-bit server when there is one: it serves 32-bit programs too.
 WINESERVER=/usr/lib/wine/wineserver
 export WINEDEBUG=${WINEDEBUG:--all}
-# No desktop-menu entries on the host, no Mono or Gecko installers.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+# No desktop-menu entries on the host, no Mono or Gecko installers; a test's own load orders
+# after them (TARN_WINE_DLL_OVERRIDES). Only here do they count: a program under Wine that
+# changes the variable in its own environment does not change the load order of those it starts.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d${TARN_WINE_DLL_OVERRIDES:+;$TARN_WINE_DLL_OVERRIDES}"

@@ -7,6 +7,7 @@
 # Options, from the environment:
 #   TARN_WINE_VERSION   the Windows version Wine reports to setup.exe (win31, win95, ... win10)
 #   TARN_WINE_DRIVES    tmpfs drives to add, as LETTER:SIZE words (e.g. "e:2m f:64k")
+#   TARN_WINE_DLL_OVERRIDES  load orders added to WINEDLLOVERRIDES (e.g. "lz32,uxtheme=n,b")
 #   TARN_WINE_TEMPLATE  the template prefix (default: wine-template in the program's build tree)
 #   TARN_WINE_DISPLAY   an X display to show the program on, instead of a virtual one
 #   TARN_WINE_KEEP      when set, the scratch folder (prefix, logs) is kept and its path printed

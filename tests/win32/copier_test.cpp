@@ -10,6 +10,7 @@
 #include "core/page_walk.h"
 #include "file_lock.h"
 #include "file_times.h"
+#include "import_patch.h"
 #include "resource_ids.h"
 
 namespace {
@@ -162,5 +163,53 @@ TEST_F(Copier, ADateThatIsNoCalendarTimeLeavesTheFilesTimesAlone) {
   EXPECT_GE(written, before);
   EXPECT_LE(written, Now() + SECOND);
 }
+
+// A system directory that does not exist: only a load by bare name would still find LZ32.
+UINT WINAPI NoSuchSystemDirectory(LPSTR buffer, UINT size) {
+  const char folder[] = "C:\\no-such-system";
+  lstrcpynA(buffer, folder, static_cast<int>(size));
+  return sizeof folder - 1;
+}
+
+// A LZ32 without LZCopy.
+ImportPatch* procedureLookup;
+FARPROC WINAPI WithoutLzCopy(HMODULE module, LPCSTR name) {
+  if (!IS_INTRESOURCE(name) && lstrcmpA(name, "LZCopy") == 0) return nullptr;
+  return reinterpret_cast<decltype(&GetProcAddress)>(procedureLookup->Original())(module, name);
+}
+
+struct Lz32Loss {
+  const char* name;
+  const char* patched; // the KERNEL32 import through which the copier meets the loss
+  void* replacement;
+};
+void PrintTo(const Lz32Loss& loss, std::ostream* out) { *out << loss.name; }
+
+class CopierWithoutLz32 : public CopierFixture, public testing::WithParamInterface<Lz32Loss> {};
+
+// LZ32 is loaded from the system directory by its full path; without it, or without one of its
+// functions, a compressed row cannot be uncompressed, and no empty file is left in its place.
+TEST_P(CopierWithoutLz32, CannotUncompressACompressedRowAndKeepsItsStoredForm) {
+  payload.Add("data.trn", SampleContent(3000, 30), false);
+  payload.Add("tool.exe", SampleContent(3000, 31), true);
+  ImportPatch patch("kernel32.dll", GetParam().patched, GetParam().replacement);
+  ASSERT_TRUE(patch.Applied());
+  procedureLookup = &patch;
+
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_UNCOMPRESS);
+  EXPECT_STREQ(installState.failure.Argument(), "tool.exe");
+  EXPECT_EQ(Installed("data.trn"), SampleContent(3000, 30)) << "a stored row needs no LZ32";
+  EXPECT_FALSE(Exists(InDestination("tool.exe")));
+  copier->Release();
+  EXPECT_EQ(ReadWholeFile(InDestination("tool.ex_")), payload.StoredForm(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lz32, CopierWithoutLz32,
+    testing::Values(
+        Lz32Loss{"NotInTheSystemDirectory", "GetSystemDirectoryA", reinterpret_cast<void*>(&NoSuchSystemDirectory)},
+        Lz32Loss{"WithoutLZCopy", "GetProcAddress", reinterpret_cast<void*>(&WithoutLzCopy)}),
+    [](const testing::TestParamInfo<Lz32Loss>& info) { return std::string(info.param.name); });
 
 } // namespace
