@@ -1,5 +1,7 @@
 #include "registration/registry_step.h"
 
+#include <cstring>
+
 #include "core/bounded_text.h"
 #include "core/page_walk.h"
 #include "destination/directories.h"
@@ -42,7 +44,7 @@ bool MarkProduct(HKEY productShared, const char* sharedName) {
   // Read whole: a name cut to a short buffer would never match, and count the product again.
   char marked[PATH_CAPACITY];
   LONG size = sizeof marked;
-  if (RegQueryValueA(productShared, nullptr, marked, &size) == ERROR_SUCCESS && lstrcmpA(marked, sharedName) == 0)
+  if (RegQueryValueA(productShared, nullptr, marked, &size) == ERROR_SUCCESS && std::strcmp(marked, sharedName) == 0)
     return false;
   SetDefaultText(productShared, sharedName);
   return true;
@@ -123,7 +125,7 @@ void RegisterProduct() {
   if (JoinPath(command, sizeof command, {GetDestinationDirectory(), "\\", catalogue.uninstallerName}))
     WriteUninstallEntry(catalogue.productName, catalogue.displayName, command);
   RegSetValueA(HKEY_LOCAL_MACHINE, catalogue.productKey, REG_SZ, catalogue.productNumber,
-               lstrlenA(catalogue.productNumber));
+               std::strlen(catalogue.productNumber));
 }
 
 int RegisterAppPath(RegistrationState& state, const char* fileName) {

@@ -1,15 +1,17 @@
 #include "registration/registry_values.h"
 
+#include <cstring>
+
 #include "core/file_rules.h"
 
 namespace {
 constexpr DWORD SUBKEY_NAME_CAPACITY = 100;
 } // namespace
 
-LONG SetDefaultText(HKEY key, const char* text) { return RegSetValueA(key, nullptr, REG_SZ, text, lstrlenA(text)); }
+LONG SetDefaultText(HKEY key, const char* text) { return RegSetValueA(key, nullptr, REG_SZ, text, std::strlen(text)); }
 
 LONG SetNamedText(HKEY key, const char* name, const char* text) {
-  return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), lstrlenA(text) + 1);
+  return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), std::strlen(text) + 1);
 }
 
 int WriteUninstallEntry(const char* keyName, const char* displayName, const char* command) {
