@@ -93,8 +93,9 @@ TEST(Unattended, InstallsWhereDSaysAndTakesAnotherProgramsFileTypeOnlyWhenToldTo
   EXPECT_NE(ReadWholeFile(SETUP_LOG).find("Destination: " + folder + "\r\n"), std::string::npos);
   EXPECT_TRUE(CloseTheGroupWindow());
 
-  // Again with /TAKEOVER: the installation there is replaced, and the type taken over.
-  ExpectUnseenEnd(RunSetup("-s -TakeOver /LOG=" + std::string(SETUP_LOG) + " /D=" + folder), 0);
+  // Again with /TAKEOVER, and the paths' switches quoted whole, as launchers quote an argument
+  // with a space: the installation there is replaced, and the type taken over.
+  ExpectUnseenEnd(RunSetup("-s -TakeOver \"/LOG=" + std::string(SETUP_LOG) + "\" \"/D=" + folder + "\""), 0);
   ExpectWholeInstallation(folder);
   EXPECT_NE(ReadWholeFile(SETUP_LOG).find("Replace old installation\r\nReady to install\r\n"), std::string::npos);
 }
