@@ -25,6 +25,7 @@ void RegistrationFixture::SetUp() {
   catalogue.makerKey = TEST_ROOT_KEY;
   catalogue.displayName = "Morvane 12.3";
   catalogue.uninstallerName = "uninstal.exe";
+  catalogue.programFile = "prog.exe";
   installState.stopRequested = 0;
   installState.programChosen = 1;
   SetDestination(destination);
