@@ -11,6 +11,8 @@ WNDPROC previousPanelProc;
 WNDPROC previousSeparatorProc;
 
 const COLORREF PANEL_BACKGROUND = RGB(0, 128, 128);
+// The panel's picture is drawn pixel for pixel for this resolution.
+constexpr int PICTURE_DPI = 96;
 
 // A line through the points, the last one left out, one pixel wide in the colour.
 void DrawLine(HDC dc, const POINT* points, int count, COLORREF colour) {
@@ -29,9 +31,21 @@ void DrawPanelBitmap(HDC dc, const RECT& client) {
   HDC memory = CreateCompatibleDC(dc);
   if (memory != nullptr) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    const int x = (client.right - size.bmWidth - (client.left + 2)) >> 1;
-    const int y = (client.bottom - size.bmHeight - (client.top + 2)) >> 1;
-    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+    // The picture grows with the resolution, as the panel does in dialog units, but where the
+    // dialog's font has no size for a high resolution the panel grows less: the picture then
+    // fills it, short of its sunken edge. Around it the panel's colour, which is also the
+    // picture's own background.
+    int height = size.bmHeight * GetDeviceCaps(dc, LOGPIXELSY) / PICTURE_DPI;
+    const int heightForWidth = size.bmHeight * (client.right - 6) / size.bmWidth;
+    if (height > client.bottom - 6) height = client.bottom - 6;
+    if (height > heightForWidth) height = heightForWidth;
+    const int width = size.bmWidth * height / size.bmHeight;
+    const int x = (client.right - width - (client.left + 2)) >> 1;
+    const int y = (client.bottom - height - (client.top + 2)) >> 1;
+    // Smoothly where the platform offers HALFTONE (NT); Windows 95 to Me do not, and stretch
+    // plainly.
+    SetStretchBltMode(dc, HALFTONE);
+    StretchBlt(dc, x, y, width, height, memory, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);
   }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "core/bounded_text.h"
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 HFILE runLog;
 bool logOpen;
 
-void Write(const char* text) { _lwrite(runLog, text, static_cast<UINT>(lstrlenA(text))); }
+void Write(const char* text) { _lwrite(runLog, text, static_cast<UINT>(std::strlen(text))); }
 
 } // namespace
 

@@ -2,10 +2,15 @@
 
 #include "core/page_walk.h"
 
+namespace {
+// Kept with the code, where there is room: the read-only data section is full to its block.
+const char ABORT_CAPTION[] TARN_TABLE_WITH_CODE = "Abort";
+} // namespace
+
 INT_PTR WorkPageProc(const WorkPage& work, HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      SetExitCaption("Abort");
+      SetExitCaption(ABORT_CAPTION);
       work.open(page);
       PostMessageA(page, WM_COMMAND, work.startCommand, 0);
       return 0;

@@ -65,7 +65,7 @@ int PayloadCopier::CopyAll() {
   if (!ContinueUnlessStopped()) return 0;
   MakeDirectories();
   if (!ContinueUnlessStopped()) return 0;
-  SetDlgItemInt(pageWindow, IDC_CURRENT_DISK, 1, FALSE);
+  SetDlgItemTextA(pageWindow, IDC_CURRENT_DISK, "1");
   for (FileEntry& row : TableRows(catalogue.files)) {
     if (row.disk != 1 || row.selected == ROW_NOT_SELECTED) continue;
     RowPaths paths;

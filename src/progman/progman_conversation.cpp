@@ -2,6 +2,8 @@
 
 #include <dde.h>
 
+#include <cstring>
+
 #include "core/platform.h"
 #include "core/work_page.h"
 #include "destination/directories.h"
@@ -36,7 +38,7 @@ ProgmanConversation::~ProgmanConversation() {
 
 int ProgmanConversation::Start() {
   // A longer name is not something the shell is asked about.
-  if (groupName == nullptr || lstrlenA(groupName) > static_cast<int>(GROUP_NAME_LIMIT)) return 0;
+  if (groupName == nullptr || std::strlen(groupName) > GROUP_NAME_LIMIT) return 0;
   state = PROGMAN_INITIATING;
   const ATOM application = GlobalAddAtomA(SERVICE);
   const ATOM topic = GlobalAddAtomA(SERVICE);
@@ -190,7 +192,7 @@ bool ProgmanConversation::BuildCreation() {
 }
 
 int ProgmanConversation::PostCommands() {
-  const SIZE_T length = lstrlenA(commands);
+  const SIZE_T length = std::strlen(commands);
   HGLOBAL memory = GlobalAlloc(GMEM_DDESHARE, length + COMMAND_BLOCK_SLACK);
   if (memory == nullptr) return 0;
   char* block = static_cast<char*>(GlobalLock(memory));

@@ -50,7 +50,8 @@ bool WriteChain(KeyPair& keys, const FileTypeEntry& row, const char* extensionKe
   if (!JoinPath(path, sizeof path, {directory, row.iconFile})) return false;
   wsprintfA(icon, "%s,-%d", path, row.iconResource);
   if (!JoinPath(path, sizeof path, {directory, row.program})) return false;
-  wsprintfA(command, "%s \"%%1\"", path);
+  // The program's path in quotes, as the platform would otherwise try each shorter path before a blank.
+  wsprintfA(command, "\"%s\" \"%%1\"", path);
   if (!CreateWithValue(HKEY_CLASSES_ROOT, extensionKey, identifier, keys.first)) return false;
   keys.CloseFirst();
   if (!CreateWithValue(HKEY_CLASSES_ROOT, identifier, row.description, keys.first) ||

@@ -1,8 +1,11 @@
 #include "registration/registry_step.h"
 
+#include <cstring>
+
 #include "core/bounded_text.h"
 #include "core/page_walk.h"
 #include "destination/directories.h"
+#include "destination/disk_space.h"
 #include "registration/file_type.h"
 #include "registration/registry_values.h"
 
@@ -42,7 +45,7 @@ bool MarkProduct(HKEY productShared, const char* sharedName) {
   // Read whole: a name cut to a short buffer would never match, and count the product again.
   char marked[PATH_CAPACITY];
   LONG size = sizeof marked;
-  if (RegQueryValueA(productShared, nullptr, marked, &size) == ERROR_SUCCESS && lstrcmpA(marked, sharedName) == 0)
+  if (RegQueryValueA(productShared, nullptr, marked, &size) == ERROR_SUCCESS && std::strcmp(marked, sharedName) == 0)
     return false;
   SetDefaultText(productShared, sharedName);
   return true;
@@ -58,14 +61,55 @@ bool Count(HKEY componentShared, const char* sharedName, bool isNew) {
       type != REG_DWORD || size != sizeof users)
     users = 0;
   if (isNew) ++users;
-  return RegSetValueExA(componentShared, sharedName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&users),
-                        sizeof users) == ERROR_SUCCESS;
+  return SetNamedNumber(componentShared, sharedName, users) == ERROR_SUCCESS;
 }
 
 // A program file by its extension: its application path points the platform at the shared files.
 bool IsProgramFile(const char* name) {
   const char* dot = LastOf(name, '.');
   return dot != nullptr && EqualIgnoringCase(dot, ".exe");
+}
+
+// What deployment tools and the system's list of programs read besides the name and the
+// command: the text values in the order that WriteProductDetails gives them, then the numbers.
+const char DETAIL_NAMES[] TARN_TABLE_WITH_CODE =
+    "DisplayVersion\0Publisher\0InstallLocation\0DisplayIcon\0QuietUninstallString\0InstallDate\0"
+    "EstimatedSize\0NoModify\0NoRepair";
+// The version is kept in BCD: 0x1203 is 12.3.
+const char VERSION_FORMAT[] TARN_TABLE_WITH_CODE = "%x.%x";
+const char DATE_FORMAT[] TARN_TABLE_WITH_CODE = "%04u%02u%02u";
+// A command line names its program in quotes: unquoted, the platform would try each shorter
+// path before a blank first ("C:\\Program.exe").
+const char QUOTE[] TARN_TABLE_WITH_CODE = "\"";
+const char QUOTE_AND_QUIET_SWITCH[] TARN_TABLE_WITH_CODE = "\" /S";
+const char ICON_INDEX[] TARN_TABLE_WITH_CODE = ",0";
+
+void WriteProductDetails(HKEY entry, const char* destination, const char* quietCommand) {
+  const Catalogue& catalogue = installState.catalogue;
+  char version[16];
+  wsprintfA(version, VERSION_FORMAT, catalogue.version >> 8, catalogue.version & 0xFF);
+  // A plain path, not a command line: no quotes.
+  char icon[COMMAND_CAPACITY];
+  JoinPath(icon, sizeof icon, {destination, EndsInBackslash(destination) ? "" : "\\", catalogue.programFile, ICON_INDEX});
+  SYSTEMTIME today;
+  GetLocalTime(&today);
+  char date[16];
+  wsprintfA(date, DATE_FORMAT, today.wYear, today.wMonth, today.wDay);
+  // The maker's key is named after the maker.
+  const char* const texts[] = {version, NameAfterLastBackslash(catalogue.makerKey), destination, icon, quietCommand, date};
+  // Every file this installation put down, each in whole kilobytes (counted as 1,024-byte
+  // sectors); it can be neither modified nor repaired, only removed.
+  const DWORD numbers[] = {
+      static_cast<DWORD>(RequiredSize(catalogue.files, SectorSize{10}, ALL_COMPONENTS, 0)) >> 10, 1, 1};
+  const char* name = DETAIL_NAMES;
+  for (const char* text : texts) {
+    SetNamedText(entry, name, text);
+    name += std::strlen(name) + 1;
+  }
+  for (const DWORD number : numbers) {
+    SetNamedNumber(entry, name, number);
+    name += std::strlen(name) + 1;
+  }
 }
 
 } // namespace
@@ -87,9 +131,10 @@ int RunRegistryStep(RegistrationState& state) {
 int RegisterUninstallRows(const char* directory) {
   for (const UninstallEntry& row : TableRows(installState.catalogue.uninstallEntries)) {
     if (row.selected == ROW_NOT_SELECTED) continue;
-    char command[PATH_CAPACITY];
-    if (JoinPath(command, sizeof command, {directory, row.uninstallProgram}))
-      WriteUninstallEntry(row.keyName, row.displayName, command);
+    char command[COMMAND_CAPACITY];
+    if (!JoinPath(command, sizeof command, {QUOTE, directory, row.uninstallProgram, QUOTE})) continue;
+    HKEY entry = WriteUninstallEntry(row.keyName, row.displayName, command);
+    if (entry != nullptr) RegCloseKey(entry);
   }
   return 1;
 }
@@ -118,12 +163,20 @@ int RegisterSharedComponent() {
 
 void RegisterProduct() {
   const Catalogue& catalogue = installState.catalogue;
-  char command[PATH_CAPACITY];
+  const char* destination = GetDestinationDirectory();
+  char quietCommand[COMMAND_CAPACITY];
   // The backslash goes in even after a drive's root: the uninstaller expects this form.
-  if (JoinPath(command, sizeof command, {GetDestinationDirectory(), "\\", catalogue.uninstallerName}))
-    WriteUninstallEntry(catalogue.productName, catalogue.displayName, command);
+  if (JoinPath(quietCommand, sizeof quietCommand, {QUOTE, destination, "\\", catalogue.uninstallerName, QUOTE_AND_QUIET_SWITCH})) {
+    char command[COMMAND_CAPACITY];
+    CopyBounded(command, std::strlen(quietCommand) - 2, quietCommand);
+    HKEY entry = WriteUninstallEntry(catalogue.productName, catalogue.displayName, command);
+    if (entry != nullptr) {
+      WriteProductDetails(entry, destination, quietCommand);
+      RegCloseKey(entry);
+    }
+  }
   RegSetValueA(HKEY_LOCAL_MACHINE, catalogue.productKey, REG_SZ, catalogue.productNumber,
-               lstrlenA(catalogue.productNumber));
+               std::strlen(catalogue.productNumber));
 }
 
 int RegisterAppPath(const char* fileName) {

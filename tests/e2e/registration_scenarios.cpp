@@ -44,13 +44,13 @@ void ExpectTheProductsFileType() {
   EXPECT_EQ(Classes("trnfile"), "TARN Library");
   EXPECT_EQ(Classes("trnfile\\DefaultIcon"), PROGRAM + ",-599");
   EXPECT_EQ(Classes("trnfile\\Shell\\Open"), "&Open");
-  EXPECT_EQ(Classes("trnfile\\Shell\\Open\\command"), PROGRAM + " \"%1\"");
+  EXPECT_EQ(Classes("trnfile\\Shell\\Open\\command"), "\"" + PROGRAM + "\" \"%1\"");
 }
 
 void ExpectTheProductRegistered(bool registered) {
   EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "DisplayName"), registered ? "Morvane 12.3" : "(missing)");
   EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "UninstallString"),
-            registered ? std::string(INSTALL_FOLDER) + "\\uninstal.exe" : "(missing)");
+            registered ? "\"" + std::string(INSTALL_FOLDER) + "\\uninstal.exe\"" : "(missing)");
   EXPECT_EQ(Machine(PRODUCT_KEY), registered ? "KQZV 470 385/6  R12D" : "(missing)");
 }
 
@@ -125,7 +125,6 @@ TEST_F(Registration, AnAbortInItsPauseEndsTheRunWithTheProductRemovable) {
   hold.Release();
   ASSERT_TRUE(setup.WaitForExit());
   ExpectTheProductRegistered(true);
-  EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "UninstallString"), uninstaller);
   EXPECT_EQ(PendingList(), PendingStrings({}));
   EXPECT_TRUE(ReadWholeFile(uninstaller).size() > 0);
 }

@@ -1,7 +1,8 @@
 // setup.exe and uninstal.exe as deployment tools run them, with /S: no window ever shown, the
-// same installation as the wizard's, /D= with spaces, another program's file type left alone
-// or taken over, a drive without room, no shell server, a line not understood, what the exit
-// codes and the /LOG= files say, and libraries planted beside either program.
+// same installation as the wizard's, an uninstall entry that they can read and run, /D= with
+// spaces, another program's file type left alone or taken over, a drive without room, no shell
+// server, a line not understood, what the exit codes and the /LOG= files say, and libraries
+// planted beside either program.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "finish_steps.h"
 #include "message_box.h"
 #include "progman_host.h"
+#include "registry_text.h"
 #include "screenshot_album.h"
 #include "shell_dde_servers.h"
 #include "test_environment.h"
@@ -26,6 +28,7 @@ namespace {
 
 constexpr char SETUP_LOG[] = "C:\\setup.log";
 constexpr char UNINSTALL_LOG[] = "C:\\uninstall.log";
+constexpr char OPEN_COMMAND_KEY[] = "trnfile\\Shell\\Open\\command";
 const std::string WALK_TO_THE_WORK = "Welcome!\r\nDestination directory\r\nDestination: C:\\Program Files\\TARN\r\n"
                                      "Ready to install\r\nCopying files\r\nUpdating registry\r\nInstalling icons\r\n";
 const std::string REMOVED_LOG =
@@ -92,6 +95,9 @@ TEST(Unattended, InstallsWhatTheWizardInstallsWithoutShowingAWindow) {
   EXPECT_TRUE(CloseTheGroupWindow());
   const InstallationState unattended = CurrentInstallation();
 
+  // Commands as an earlier installation wrote them, unquoted, still name this installation.
+  ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY, "UninstallString", Installed("uninstal.exe")));
+  ASSERT_TRUE(SetClassesDefault(OPEN_COMMAND_KEY, Installed("tarn.exe") + " \"%1\""));
   ExpectUnseenEnd(RunUninstaller("/S /LOG=" + std::string(UNINSTALL_LOG)), 0);
   EXPECT_EQ(ReadWholeFile(UNINSTALL_LOG), REMOVED_LOG);
   EXPECT_EQ(CurrentInstallation().files, (std::vector<std::string>{"TARN.DSK", "uninstal.exe"}));
@@ -103,6 +109,14 @@ TEST(Unattended, InstallsWhatTheWizardInstallsWithoutShowingAWindow) {
   EXPECT_EQ(wizard.files, unattended.files);
   EXPECT_EQ(wizard.keys, unattended.keys);
   EXPECT_EQ(wizard.group, unattended.group);
+
+  // As a deployment tool removes it: the entry's quiet command as it stands, with no shell.
+  ExpectUnseenEnd(RunUnattendedCommand(RegistryText(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY, "QuietUninstallString"),
+                                       "C:\\windows"),
+                  0);
+  EXPECT_EQ(CurrentInstallation().files, (std::vector<std::string>{"TARN.DSK", "uninstal.exe"}));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY));
+  EXPECT_EQ(ClassesDefault(OPEN_COMMAND_KEY), "(no key)");
 }
 
 TEST(Unattended, InstallsWhereDSaysAndTakesAnotherProgramsFileTypeOnlyWhenToldTo) {
@@ -114,13 +128,14 @@ TEST(Unattended, InstallsWhereDSaysAndTakesAnotherProgramsFileTypeOnlyWhenToldTo
 
   ExpectUnseenEnd(RunSetup("/S /LOG=" + std::string(SETUP_LOG) + " /D=" + folder + "  "), 0);
   EXPECT_EQ(FilesIn(folder).size(), 12u) << "the eleven files and the desktop file";
-  EXPECT_EQ(UninstallCommand(), folder + "\\uninstal.exe");
+  EXPECT_EQ(UninstallCommand(), InQuotes(folder + "\\uninstal.exe"));
   EXPECT_EQ(ClassesDefault(".trn"), "otherfile") << "left to the other program";
   EXPECT_NE(ReadWholeFile(SETUP_LOG).find("Destination: " + folder + "\r\n"), std::string::npos);
   EXPECT_TRUE(CloseTheGroupWindow());
 
-  // Again with /TAKEOVER: the installation there is replaced, and the type taken over.
-  ExpectUnseenEnd(RunSetup("-s -TakeOver /LOG=" + std::string(SETUP_LOG) + " /D=" + folder), 0);
+  // Again with /TAKEOVER, and the paths' switches quoted whole, as launchers quote an argument
+  // with a space: the installation there is replaced, and the type taken over.
+  ExpectUnseenEnd(RunSetup("-s -TakeOver \"/LOG=" + std::string(SETUP_LOG) + "\" \"/D=" + folder + "\""), 0);
   ExpectWholeInstallation(folder);
   EXPECT_NE(ReadWholeFile(SETUP_LOG).find("Replace old installation\r\nReady to install\r\n"), std::string::npos);
 }

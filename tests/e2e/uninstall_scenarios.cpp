@@ -164,7 +164,7 @@ TEST(Uninstall, AFileHeldOpenIsNamedAndASecondRunRemovesIt) {
                 KEPT_DESKTOP_FILE);
   ASSERT_TRUE(first.WaitForExit());
   EXPECT_EQ(FilesIn(INSTALL_FOLDER), (std::vector<std::string>{"TARN.DSK", "tarn.exe", "uninstal.exe"}));
-  EXPECT_EQ(UninstallCommand(), Installed("uninstal.exe")) << "kept for the second run";
+  EXPECT_EQ(UninstallCommand(), InQuotes(Installed("uninstal.exe"))) << "kept for the second run";
   EXPECT_EQ(PendingList(), NO_PENDING_LIST) << "the uninstaller must stay for the second run";
 
   held.Unlock();
@@ -249,7 +249,7 @@ TEST(Uninstall, AChangedLibraryIsKeptAndAReadOnlyFileIsNotCalledHeldOpen) {
   EXPECT_EQ(ReadWholeFile(Installed("tarnsyst.trn")), library);
   EXPECT_EQ(FilesIn(INSTALL_FOLDER),
             (std::vector<std::string>{"TARN.DSK", "tarn.hlp", "tarnsyst.trn", "uninstal.exe"}));
-  EXPECT_EQ(UninstallCommand(), Installed("uninstal.exe")) << "kept for the second run";
+  EXPECT_EQ(UninstallCommand(), InQuotes(Installed("uninstal.exe"))) << "kept for the second run";
   EXPECT_EQ(PendingList(), NO_PENDING_LIST);
 
   ASSERT_TRUE(SetFileAttributesA(Installed("tarn.hlp").c_str(), FILE_ATTRIBUTE_NORMAL));
@@ -285,10 +285,10 @@ TEST(Uninstall, ASecondInstallationInAnotherFolderKeepsWhatPointsToIt) {
                 AT_RESTART);
   ASSERT_TRUE(run.WaitForExit());
   EXPECT_EQ(FilesIn(INSTALL_FOLDER), (std::vector<std::string>{"TARN.DSK", "uninstal.exe"}));
-  EXPECT_EQ(UninstallCommand(), second + "\\uninstal.exe");
+  EXPECT_EQ(UninstallCommand(), InQuotes(second + "\\uninstal.exe"));
   EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, std::string(PRODUCT_KEY) + "\\AppPaths"), second + "\\tarn.exe");
   EXPECT_EQ(ClassesDefault(".trn"), "trnfile");
-  EXPECT_EQ(ClassesDefault(COMMAND_KEY), second + "\\tarn.exe \"%1\"");
+  EXPECT_EQ(ClassesDefault(COMMAND_KEY), InQuotes(second + "\\tarn.exe") + " \"%1\"");
   EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN.lnk"));
   EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN help.lnk"));
   EXPECT_EQ(FilesIn(second).size(), 12u) << "its eleven files and its desktop file";
@@ -363,7 +363,7 @@ TEST(Uninstall, AtADriveRootNeitherTheRootNorTheCurrentDirectoryIsScheduled) {
   ProgmanHost host;
   ASSERT_TRUE(host.Ready());
   ASSERT_TRUE(InstallWhole({"E:\\"}));
-  EXPECT_EQ(UninstallCommand(), "E:\\\\uninstal.exe");
+  EXPECT_EQ(UninstallCommand(), "\"E:\\\\uninstal.exe\"");
 
   UninstallRun run;
   ASSERT_TRUE(run.Started());

@@ -7,15 +7,16 @@
 #include <ostream>
 
 #include "copy_steps.h"
+#include "file_times.h"
 #include "finish_steps.h"
 #include "message_box.h"
+#include "registry_text.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "whole_file.h"
 
 namespace {
 
-constexpr char UNINSTALL_ENTRY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TARN 12.3";
 // Another current directory than the program's, as the system's list of programs has.
 constexpr char ELSEWHERE[] = "C:\\windows";
 
@@ -45,6 +46,9 @@ bool ReadKey(const WatchedKey& watched, std::string& text) {
   text = std::string(watched.name) + "=" + value;
   return true;
 }
+
+std::string Entry(const char* name) { return RegistryText(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY, name); }
+long long EntryNumber(const char* name) { return RegistryNumber(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY, name); }
 
 } // namespace
 
@@ -98,14 +102,31 @@ std::string UninstallAnswering(UninstallRun& run, int answer, const std::string&
   return text;
 }
 
+std::string InQuotes(const std::string& path) { return "\"" + path + "\""; }
+
 void ExpectWholeInstallation(const std::string& folder, bool withGroup) {
   const auto installed = [&](const char* name) { return folder + "\\" + name; };
+  long long kilobytes = 0;
   for (const char* name : {"uninstal.exe", "rtwin32.dll", "tarn.exe", "tarn.chm", "tarn.hlp", "tarn.cnt",
-                           "rtunzip32.dll", "trniconn.xpt", "rtzip32.dll", "tarnsyst.trn", "unicows.dll"})
-    EXPECT_EQ(ReadWholeFile(installed(name)), StandIn(*ProductRow(name))) << name;
-  EXPECT_EQ(UninstallCommand(), installed("uninstal.exe"));
+                           "rtunzip32.dll", "trniconn.xpt", "rtzip32.dll", "tarnsyst.trn", "unicows.dll"}) {
+    const std::string content = ReadWholeFile(installed(name));
+    EXPECT_EQ(content, StandIn(*ProductRow(name))) << name;
+    kilobytes += static_cast<long long>((content.size() + 1023) / 1024);
+  }
+  EXPECT_TRUE(IsRecentLocalDate(Entry("InstallDate"))) << Entry("InstallDate");
+  EXPECT_EQ(Entry("DisplayName"), "Morvane 12.3");
+  EXPECT_EQ(Entry("DisplayVersion"), "12.3");
+  EXPECT_EQ(Entry("Publisher"), "Veltrum");
+  EXPECT_EQ(Entry("InstallLocation"), folder);
+  EXPECT_EQ(Entry("DisplayIcon"), installed("tarn.exe") + ",0");
+  EXPECT_EQ(EntryNumber("EstimatedSize"), kilobytes) << "each file rounded up to whole kilobytes";
+  EXPECT_EQ(EntryNumber("NoModify"), 1);
+  EXPECT_EQ(EntryNumber("NoRepair"), 1);
+  // Command lines name their programs in quotes: unquoted, "C:\Program.exe" would be tried first.
+  EXPECT_EQ(UninstallCommand(), InQuotes(installed("uninstal.exe")));
+  EXPECT_EQ(Entry("QuietUninstallString"), InQuotes(installed("uninstal.exe")) + " /S");
   EXPECT_EQ(ClassesDefault(".trn"), "trnfile");
-  EXPECT_EQ(ClassesDefault("trnfile\\Shell\\Open\\command"), installed("tarn.exe") + " \"%1\"");
+  EXPECT_EQ(ClassesDefault("trnfile\\Shell\\Open\\command"), InQuotes(installed("tarn.exe")) + " \"%1\"");
   if (withGroup) {
     EXPECT_TRUE(Exists(ProgramGroupFolder() + "\\TARN.lnk"));
   }

@@ -23,6 +23,10 @@ bool InstallWhole(const WalkChoices& choices = {});
 
 // The "UninstallString" of the product's entry, or "" without one.
 std::string UninstallCommand();
+// The product's uninstall entry, below HKEY_LOCAL_MACHINE.
+constexpr char UNINSTALL_ENTRY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TARN 12.3";
+// A path as a command line names its program: in quotes.
+std::string InQuotes(const std::string& path);
 
 class UninstallRun {
 public:
@@ -55,8 +59,8 @@ struct InstallationState {
 InstallationState CurrentInstallation();
 void PrintTo(const InstallationState& state, std::ostream* out);
 
-// Every file of the catalogue in the folder as forged, the uninstall entry, the association
-// and, when asked, the group's item.
+// Every file of the catalogue in the folder as forged, the uninstall entry with every value that
+// deployment tools read, the association and, when asked, the group's item.
 void ExpectWholeInstallation(const std::string& folder = INSTALL_FOLDER, bool withGroup = true);
 
 std::string ProgramGroupFolder();

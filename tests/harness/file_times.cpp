@@ -31,3 +31,15 @@ uint64_t LastWriteTicks(const std::string& path) {
   if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
   return Ticks(data.ftLastWriteTime);
 }
+
+bool IsRecentLocalDate(const std::string& date) {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  constexpr uint64_t FIVE_MINUTES = uint64_t{5} * 60 * 10000000;
+  for (const uint64_t ticks : {Ticks(now), Ticks(now) - FIVE_MINUTES}) {
+    const FILETIME at{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    const std::string text = LocalTimeText(at);
+    if (date == text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2)) return true;
+  }
+  return false;
+}

@@ -19,4 +19,8 @@ uint64_t Ticks(const FILETIME& time);
 // The file's last-write time in ticks; 0 when the file cannot be found.
 uint64_t LastWriteTicks(const std::string& path);
 
+// Whether the text is the local date, "YYYYMMDD", of a stamp made a moment ago: today's, or
+// yesterday's when midnight passed within the last five minutes.
+bool IsRecentLocalDate(const std::string& date);
+
 #endif

@@ -8,6 +8,7 @@
 #   TARN_WINE_VERSION   the Windows version Wine reports to setup.exe (win31, win95, ... win10)
 #   TARN_WINE_DRIVES    tmpfs drives to add, as LETTER:SIZE words (e.g. "e:2m f:64k")
 #   TARN_WINE_DLL_OVERRIDES  load orders added to WINEDLLOVERRIDES (e.g. "lz32,uxtheme=n,b")
+#   TARN_WINE_DPI       the display's resolution (LogPixels), read by a program when it starts
 #   TARN_WINE_TEMPLATE  the template prefix (default: wine-template in the program's build tree)
 #   TARN_WINE_DISPLAY   an X display to show the program on, instead of a virtual one
 #   TARN_WINE_KEEP      when set, the scratch folder (prefix, logs) is kept and its path printed
@@ -91,6 +92,12 @@ set_version() {
     >>"$scratch/wine.log" 2>&1
 }
 
+set_dpi() {
+  [ -n "${TARN_WINE_DPI:-}" ] || return 0
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TARN_WINE_DPI" /f \
+    >>"$scratch/wine.log" 2>&1
+}
+
 prepare() {
   local template=${TARN_WINE_TEMPLATE:-}
   if [ -z "$template" ]; then
@@ -105,6 +112,7 @@ prepare() {
   start_display || { echo "wine-run: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; return 1; }
   add_drives || { echo "wine-run: cannot mount the drives '$TARN_WINE_DRIVES'" >&2; return 1; }
   set_version || { echo "wine-run: cannot set version '$TARN_WINE_VERSION'" >&2; return 1; }
+  set_dpi || { echo "wine-run: cannot set the resolution '$TARN_WINE_DPI'" >&2; return 1; }
 }
 
 prepare || exit 125

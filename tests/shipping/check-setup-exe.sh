@@ -9,7 +9,6 @@ source_dir=$2
 chunk_dir=$3
 uninstaller=$4
 # What setup.exe may carry beyond its payload: code, data, imports, dialogs and pictures.
-# 48 KB: the bound for the system-libraries change and the three issues filed with it, together.
 overhead_limit=49152
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -70,6 +70,32 @@ TEST(CommandLine, TheLogPathEndsAtASpaceUnlessQuoted) {
     EXPECT_FALSE(Read(line).understood) << line;
 }
 
+// As launchers write a list of arguments: each one that holds a space in quotes, whole, with
+// the backslashes before the closing quote doubled.
+TEST(CommandLine, ASwitchQuotedWholeMeansWhatItMeansUnquoted) {
+  Reading reading = Read("setup.exe \"/S\" \"/LOG=C:\\a b\\setup.log\" \"/D=C:\\Program Files\\X\"");
+  EXPECT_TRUE(reading.understood);
+  EXPECT_TRUE(reading.options.Has(SWITCH_UNATTENDED));
+  EXPECT_STREQ(reading.options.logPath, "C:\\a b\\setup.log");
+  EXPECT_STREQ(reading.options.destination, "C:\\Program Files\\X");
+  // Its quote ends the destination, so a switch may follow it.
+  reading = Read("setup.exe \"/D=C:\\Apps\\Tarn Browser 12\\\\\" -s");
+  EXPECT_TRUE(reading.understood);
+  EXPECT_STREQ(reading.options.destination, "C:\\Apps\\Tarn Browser 12\\");
+  EXPECT_TRUE(reading.options.Has(SWITCH_UNATTENDED));
+
+  const std::string longest(PATH_CAPACITY - 1, 'a');
+  EXPECT_TRUE(Read("setup.exe \"/D=" + longest + "\"").understood);
+  EXPECT_FALSE(Read("setup.exe \"/D=" + longest + "a\"").understood);
+  // One switch a quoted word, closed, and nothing after its quote.
+  for (const char* line : {"setup.exe \"/S", "setup.exe \"/S\"x", "setup.exe \"/S /TAKEOVER\"", "setup.exe \"/D=\"",
+                           "setup.exe \"/D=  \"", "setup.exe \"S\"", "setup.exe \"\"", "setup.exe \"/LOG=\"C:\\a\"\""})
+    EXPECT_FALSE(Read(line).understood) << line;
+  reading = Read("setup.exe \"/X=a b\" /S");
+  EXPECT_EQ(reading.notUnderstood, "\"/X=a b\" /S");
+  EXPECT_TRUE(reading.options.Has(SWITCH_UNATTENDED));
+}
+
 TEST(CommandLine, TheFirstWordNotUnderstoodIsNotedAndASwitchAfterItStillCounts) {
   const Reading reading = Read("setup.exe /X=1 other /S");
   EXPECT_FALSE(reading.understood);

@@ -36,7 +36,7 @@ protected:
     EXPECT_EQ(Classes("trnfile"), "TARN Library");
     EXPECT_EQ(Classes("trnfile\\DefaultIcon"), "C:\\reg-tests\\dest\\tarn.exe,-599");
     EXPECT_EQ(Classes("trnfile\\Shell\\Open"), "&Open");
-    EXPECT_EQ(Classes("trnfile\\Shell\\Open\\command"), "C:\\reg-tests\\dest\\tarn.exe \"%1\"");
+    EXPECT_EQ(Classes("trnfile\\Shell\\Open\\command"), "\"C:\\reg-tests\\dest\\tarn.exe\" \"%1\"");
   }
 
   static std::string Question(const std::string& description) {

@@ -25,6 +25,7 @@ void RegistrationFixture::SetUp() {
   catalogue.makerKey = TEST_ROOT_KEY;
   catalogue.displayName = "Morvane 12.3";
   catalogue.uninstallerName = "uninstal.exe";
+  catalogue.programFile = "prog.exe";
   installState.stopRequested = 0;
   installState.failure = FailureRecord{}; // the run's one record: every case starts without a failure
   installState.programChosen = 1;

@@ -78,7 +78,7 @@ TEST_F(RegistryPage, WritesTheRegistryAndMovesOnToTheIconsPageByItself) {
   EXPECT_TRUE(answerer.Questions().empty());
   EXPECT_EQ(Machine(APP_PATHS_ROW), "C:\\reg-page\\TARN\\tarn.exe");
   EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, ".trn"), "trnfile");
-  EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "UninstallString"), "C:\\reg-page\\TARN\\uninstal.exe");
+  EXPECT_EQ(Machine(PRODUCT_UNINSTALL, "UninstallString"), "\"C:\\reg-page\\TARN\\uninstal.exe\"");
   ExpectTheProductRegistered(true);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "copy_hooks.h"
+#include "file_times.h"
 #include "core/install_state.h"
 #include "core/page_walk.h"
 #include "registration_fixture.h"
@@ -17,6 +18,15 @@ const std::string VOLATILE = std::string(TEST_ROOT_KEY) + "\\Volatile";
 
 RegistryEntry Row(const char* subkey, const char* value, int32_t valueIsInstalledFile, int32_t selected = ROW_SELECTED) {
   return RegistryEntry{COMPONENT_PROGRAM, HKLM_VALUE, subkey, value, valueIsInstalledFile, selected};
+}
+
+FileEntry File(int32_t componentKey, int32_t size, int32_t selected = ROW_SELECTED) {
+  FileEntry row{};
+  row.componentKey = componentKey;
+  row.name = "file";
+  row.size = size;
+  row.selected = selected;
+  return row;
 }
 
 class RegistryStep : public RegistrationFixture {
@@ -112,19 +122,24 @@ TEST_F(RegistryStep, ExtraUninstallRowsAreWrittenWhenSelectedAndFailuresPassed) 
   EXPECT_EQ(RegisterUninstallRows("C:\\reg-tests\\dest\\"), 1);
   const std::string key = std::string(UNINSTALL_KEY) + "TarnTests Extra";
   EXPECT_EQ(Machine(key, "DisplayName"), "Extra Tool");
-  EXPECT_EQ(Machine(key, "UninstallString"), "C:\\reg-tests\\dest\\extra\\remove.exe");
+  EXPECT_EQ(Machine(key, "UninstallString"), "\"C:\\reg-tests\\dest\\extra\\remove.exe\"");
+  EXPECT_EQ(Machine(key, "QuietUninstallString"), "(missing)") << "what the extra program takes is not known";
   EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Unselected"));
   RemoveRegistryTree(HKEY_LOCAL_MACHINE, key);
   RemoveRegistryTree(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Volatile");
 }
 
-// A drive's root: one backslash before the rows' values, two before the uninstaller.
-TEST_F(RegistryStep, ADriveRootDoublesTheBackslashOnlyInTheUninstallString) {
+// A drive's root: one backslash before the rows' values and the icon, two before the uninstaller.
+TEST_F(RegistryStep, ADriveRootDoublesTheBackslashOnlyInTheUninstallCommands) {
   SetDestination("C:\\");
   EXPECT_EQ(Run(), 1);
   RegisterProduct();
   EXPECT_EQ(Machine(ROWS + "\\First"), "C:\\first.exe");
-  EXPECT_EQ(Machine(std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME, "UninstallString"), "C:\\\\uninstal.exe");
+  const std::string entry = std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME;
+  EXPECT_EQ(Machine(entry, "UninstallString"), "\"C:\\\\uninstal.exe\"");
+  EXPECT_EQ(Machine(entry, "QuietUninstallString"), "\"C:\\\\uninstal.exe\" /S");
+  EXPECT_EQ(Machine(entry, "DisplayIcon"), "C:\\prog.exe,0");
+  EXPECT_EQ(Machine(entry, "InstallLocation"), "C:\\");
 }
 
 // The longest destination leaves no room for the file: its value is left out, never joined
@@ -137,11 +152,27 @@ TEST_F(RegistryStep, AValueThatDoesNotFitIsLeftOut) {
   EXPECT_EQ(Machine(ROWS + "\\Second"), "plain text");
 }
 
+// Every value that deployment tools read. The estimated size counts the selected files, each
+// rounded up to whole kilobytes.
 TEST_F(RegistryStep, TheProductRegistrationWritesTheUninstallEntryAndTheProductNumber) {
+  FileEntry files[6] = {File(COMPONENT_PROGRAM, 0),     File(COMPONENT_PROGRAM, 1),
+                        File(COMPONENT_PROGRAM, 1024),  File(COMPONENT_DATABASE, 1025),
+                        File(COMPONENT_PROGRAM, 5000, ROW_NOT_SELECTED), FileEntry{}};
+  installState.catalogue.files = files;
+  installState.catalogue.version = 0x0207;
   RegisterProduct();
   const std::string key = std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME;
   EXPECT_EQ(Machine(key, "DisplayName"), "Morvane 12.3");
-  EXPECT_EQ(Machine(key, "UninstallString"), "C:\\reg-tests\\dest\\uninstal.exe");
+  EXPECT_EQ(Machine(key, "UninstallString"), "\"C:\\reg-tests\\dest\\uninstal.exe\"");
+  EXPECT_EQ(Machine(key, "QuietUninstallString"), "\"C:\\reg-tests\\dest\\uninstal.exe\" /S");
+  EXPECT_EQ(Machine(key, "DisplayVersion"), "2.7");
+  EXPECT_EQ(Machine(key, "Publisher"), "TarnTests") << "the maker's key's name";
+  EXPECT_EQ(Machine(key, "InstallLocation"), "C:\\reg-tests\\dest");
+  EXPECT_EQ(Machine(key, "DisplayIcon"), "C:\\reg-tests\\dest\\prog.exe,0");
+  EXPECT_TRUE(IsRecentLocalDate(Machine(key, "InstallDate"))) << Machine(key, "InstallDate");
+  EXPECT_EQ(RegistryNumber(HKEY_LOCAL_MACHINE, key, "EstimatedSize"), 0 + 1 + 1 + 2);
+  EXPECT_EQ(RegistryNumber(HKEY_LOCAL_MACHINE, key, "NoModify"), 1);
+  EXPECT_EQ(RegistryNumber(HKEY_LOCAL_MACHINE, key, "NoRepair"), 1);
   EXPECT_EQ(Machine(TEST_PRODUCT_KEY), TEST_PRODUCT_NUMBER);
 }
 

@@ -41,6 +41,12 @@ int memcmp(const void* left, const void* right, size_t count) {
   return 0;
 }
 
+int strcmp(const char* left, const char* right) {
+  for (; *left == *right; ++left, ++right)
+    if (*left == '\0') return 0;
+  return static_cast<unsigned char>(*left) < static_cast<unsigned char>(*right) ? -1 : 1;
+}
+
 size_t strlen(const char* text) {
   size_t length = 0;
   while (text[length] != '\0') ++length;

@@ -25,13 +25,10 @@ BOOL CALLBACK NoteVisibleWindow(HWND window, LPARAM parameter) {
   return TRUE;
 }
 
-} // namespace
-
-UnattendedOutcome RunUnattended(const std::string& program, const std::string& arguments,
-                                const std::string& currentDirectory) {
+// Watches the process, if it started, until it ends or the bound passes.
+UnattendedOutcome Watched(const ChildProcess& process, bool started) {
   UnattendedOutcome outcome;
-  ChildProcess process;
-  if (!process.Start(program, arguments, currentDirectory)) return outcome;
+  if (!started) return outcome;
   Watch watch{process.Id(), &outcome.shown};
   const DWORD bound = ScaledBound(START_WAIT_BOUND_MS);
   const DWORD start = GetTickCount();
@@ -42,4 +39,19 @@ UnattendedOutcome RunUnattended(const std::string& program, const std::string& a
   outcome.ended = !process.Running();
   outcome.exitCode = process.ExitCode();
   return outcome;
+}
+
+} // namespace
+
+UnattendedOutcome RunUnattended(const std::string& program, const std::string& arguments,
+                                const std::string& currentDirectory) {
+  ChildProcess process;
+  const bool started = process.Start(program, arguments, currentDirectory);
+  return Watched(process, started);
+}
+
+UnattendedOutcome RunUnattendedCommand(const std::string& commandLine, const std::string& currentDirectory) {
+  ChildProcess process;
+  const bool started = process.StartCommand(commandLine, currentDirectory);
+  return Watched(process, started);
 }

@@ -19,5 +19,8 @@ struct UnattendedOutcome {
 // stays until someone closes it, and nobody does here, so none can slip by unseen.
 UnattendedOutcome RunUnattended(const std::string& program, const std::string& arguments,
                                 const std::string& currentDirectory = "");
+// The same with a whole command line, the program found in it as CreateProcess finds it when
+// given no program name: as deployment tools run a registered command, without a shell.
+UnattendedOutcome RunUnattendedCommand(const std::string& commandLine, const std::string& currentDirectory);
 
 #endif
