@@ -7,16 +7,13 @@
 
 #include <cstdint>
 
+#include "core/code_section.h"
 #include "core/install_state.h"
 
 // Verdicts of a page's leave action.
 constexpr int LEAVE_STAY = 0; // the action has shown a page of its own (an error page)
 constexpr int LEAVE_GO_ON = 1;
 constexpr int LEAVE_RETRY_PAGE = 3; // the same page again, made from its retry template
-
-// Read-only tables of setup.exe kept with its code: the code section has room, where a
-// read-only data section grown past its 512-byte block would cost the file a block.
-#define TARN_TABLE_WITH_CODE __attribute__((section(".text$tables")))
 
 // A row of the page table, handed down by the wizard through the catalogue.
 struct PageRow {

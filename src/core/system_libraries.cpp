@@ -1,6 +1,7 @@
 #include "core/system_libraries.h"
 
 #include "core/bounded_text.h"
+#include "core/code_section.h"
 #include "core/file_rules.h"
 
 namespace {
@@ -10,12 +11,12 @@ constexpr DWORD SEARCH_SYSTEM32_ONLY = 0x800; // LOAD_LIBRARY_SEARCH_SYSTEM32
 using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
 
-const char SET_DEFAULT_DLL_DIRECTORIES[] IN_CODE_SECTION("library_search") = "SetDefaultDllDirectories";
-const char SET_DLL_DIRECTORY[] IN_CODE_SECTION("library_search") = "SetDllDirectoryA";
+const char SET_DEFAULT_DLL_DIRECTORIES[] TARN_WITH_CODE = "SetDefaultDllDirectories";
+const char SET_DLL_DIRECTORY[] TARN_WITH_CODE = "SetDllDirectoryA";
 // What the system's own libraries load into a GUI program by name, after its start; those
 // that the others may import come first, so that each finds its imports loaded already. The
 // loader adds ".dll".
-const char LATER_LIBRARIES[] IN_CODE_SECTION("library_search") =
+const char LATER_LIBRARIES[] TARN_WITH_CODE =
     "version\0msimg32\0cryptbase\0userenv\0apphelp\0dwmapi\0uxtheme\0";
 
 } // namespace

@@ -20,10 +20,6 @@ HMODULE LoadSystemLibrary(const char* name);
 // The next name of a list of names, each ended by a NUL and the list by an empty one.
 inline const char* NextName(const char* name) { return name + lstrlenA(name) + 1; }
 
-// For the names that the program looks up here: kept in the code section, whose last file page
-// has room for them, where they would add a page of read-only data (512 bytes of file).
-#define IN_CODE_SECTION(part) __attribute__((section(".text$" part)))
-
 // A procedure that GetProcAddress found, as the function it is.
 template <typename Function>
 Function AsFunction(FARPROC procedure) {

@@ -4,7 +4,7 @@
 
 namespace {
 // Kept with the code, where there is room: the read-only data section is full to its block.
-const char ABORT_CAPTION[] TARN_TABLE_WITH_CODE = "Abort";
+const char ABORT_CAPTION[] TARN_WITH_CODE = "Abort";
 } // namespace
 
 INT_PTR WorkPageProc(const WorkPage& work, HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

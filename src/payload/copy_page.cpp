@@ -39,7 +39,7 @@ void CloseCopier() {
   openCopier.Close();
 }
 
-const WorkPage COPY_WORK TARN_TABLE_WITH_CODE = {IDC_START_COPY, OpenCopier, RunCopy, CloseCopier, nullptr};
+const WorkPage COPY_WORK TARN_WITH_CODE = {IDC_START_COPY, OpenCopier, RunCopy, CloseCopier, nullptr};
 
 } // namespace
 

@@ -1,9 +1,11 @@
 #include "payload/lz32_functions.h"
 
+#include "core/code_section.h"
+
 namespace {
 
 // The library (the loader adds ".dll"), then the functions in the order of their slots.
-const char LZ32_NAMES[] IN_CODE_SECTION("lz32") = "LZ32\0LZOpenFileA\0LZRead\0LZCopy\0LZClose\0";
+const char LZ32_NAMES[] TARN_WITH_CODE = "LZ32\0LZOpenFileA\0LZRead\0LZCopy\0LZClose\0";
 
 } // namespace
 

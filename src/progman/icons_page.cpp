@@ -49,7 +49,7 @@ INT_PTR CALLBACK ConversationMessages(HWND page, UINT message, WPARAM wParam, LP
   return 0;
 }
 
-const WorkPage ICONS_WORK TARN_TABLE_WITH_CODE = {IDC_START_ICONS, OpenConversation, StartConversation, CloseConversation,
+const WorkPage ICONS_WORK TARN_WITH_CODE = {IDC_START_ICONS, OpenConversation, StartConversation, CloseConversation,
                              ConversationMessages};
 
 } // namespace

@@ -20,7 +20,7 @@ int RunRegistration(HWND) {
 
 void CloseRegistration() { openRegistration.Close(); }
 
-const WorkPage REGISTRY_WORK TARN_TABLE_WITH_CODE = {IDC_START_REGISTRY, OpenRegistration, RunRegistration, CloseRegistration, nullptr};
+const WorkPage REGISTRY_WORK TARN_WITH_CODE = {IDC_START_REGISTRY, OpenRegistration, RunRegistration, CloseRegistration, nullptr};
 
 } // namespace
 

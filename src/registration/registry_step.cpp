@@ -72,17 +72,17 @@ bool IsProgramFile(const char* name) {
 
 // What deployment tools and the system's list of programs read besides the name and the
 // command: the text values in the order that WriteProductDetails gives them, then the numbers.
-const char DETAIL_NAMES[] TARN_TABLE_WITH_CODE =
+const char DETAIL_NAMES[] TARN_WITH_CODE =
     "DisplayVersion\0Publisher\0InstallLocation\0DisplayIcon\0QuietUninstallString\0InstallDate\0"
     "EstimatedSize\0NoModify\0NoRepair";
 // The version is kept in BCD: 0x1203 is 12.3.
-const char VERSION_FORMAT[] TARN_TABLE_WITH_CODE = "%x.%x";
-const char DATE_FORMAT[] TARN_TABLE_WITH_CODE = "%04u%02u%02u";
+const char VERSION_FORMAT[] TARN_WITH_CODE = "%x.%x";
+const char DATE_FORMAT[] TARN_WITH_CODE = "%04u%02u%02u";
 // A command line names its program in quotes: unquoted, the platform would try each shorter
 // path before a blank first ("C:\\Program.exe").
-const char QUOTE[] TARN_TABLE_WITH_CODE = "\"";
-const char QUOTE_AND_QUIET_SWITCH[] TARN_TABLE_WITH_CODE = "\" /S";
-const char ICON_INDEX[] TARN_TABLE_WITH_CODE = ",0";
+const char QUOTE[] TARN_WITH_CODE = "\"";
+const char QUOTE_AND_QUIET_SWITCH[] TARN_WITH_CODE = "\" /S";
+const char ICON_INDEX[] TARN_WITH_CODE = ",0";
 
 void WriteProductDetails(HKEY entry, const char* destination, const char* quietCommand) {
   const Catalogue& catalogue = installState.catalogue;

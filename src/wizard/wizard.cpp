@@ -51,7 +51,7 @@ int LeaveDestination() {
 // operations on the installed files.
 void EnterFinish() { FinishInstallation(installState.failure.code); }
 
-const PageRow PAGES[PAGE_COUNT] TARN_TABLE_WITH_CODE = {
+const PageRow PAGES[PAGE_COUNT] TARN_WITH_CODE = {
     {"INTRODLG", nullptr, WelcomePageProc, nullptr, LeaveWelcome, 0, 0},
     {"OS32DLG", nullptr, DefaultPageProc, nullptr, nullptr, 0, 0},
     // Its free-space test sets Back and Next.
@@ -66,7 +66,7 @@ const PageRow PAGES[PAGE_COUNT] TARN_TABLE_WITH_CODE = {
 
 // A constant record that FillCatalogue copies whole: one block copy takes less code in setup.exe
 // than a store for each field.
-const Catalogue PRODUCT_CATALOGUE TARN_TABLE_WITH_CODE = {
+const Catalogue PRODUCT_CATALOGUE TARN_WITH_CODE = {
     .pages = PAGES,
     .pageCount = PAGE_COUNT,
     .firstWorkPage = PAGE_COPY,
