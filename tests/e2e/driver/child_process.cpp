@@ -21,23 +21,25 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::Start(const std::string& executable, const std::string& arguments,
-                         const std::string& currentDirectory) {
+                         const std::string& currentDirectory, DWORD creationFlags) {
   const std::string line = "\"" + executable + "\"" + (arguments.empty() ? "" : " " + arguments);
-  return Launch(executable.c_str(), line, currentDirectory.empty() ? FolderOf(executable) : currentDirectory);
+  return Launch(executable.c_str(), line, currentDirectory.empty() ? FolderOf(executable) : currentDirectory,
+                creationFlags);
 }
 
 bool ChildProcess::StartCommand(const std::string& commandLine, const std::string& currentDirectory) {
-  return Launch(nullptr, commandLine, currentDirectory);
+  return Launch(nullptr, commandLine, currentDirectory, 0);
 }
 
-bool ChildProcess::Launch(const char* executable, const std::string& line, const std::string& currentDirectory) {
+bool ChildProcess::Launch(const char* executable, const std::string& line, const std::string& currentDirectory,
+                          DWORD creationFlags) {
   std::vector<char> commandLine(line.begin(), line.end());
   commandLine.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(executable, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory.c_str(),
-                      &startup, &started))
+  if (!CreateProcessA(executable, commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                      currentDirectory.c_str(), &startup, &started))
     return false;
   CloseHandle(started.hThread);
   process = started.hProcess;
