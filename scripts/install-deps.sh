@@ -10,13 +10,19 @@ packages=(
   mscompress libmspack-dev nsis imagemagick unzip zip file osslsigncode openssl
 )
 
+# A mirror caught mid-sync fails one index; apt keeps the old one, so a second try or the
+# old index is enough to install from.
+refresh_index() {
+  apt-get update -qq || { sleep 30; apt-get update -qq; } || echo "apt-get update failed twice; installing from the indexes apt kept" >&2
+}
+
 install_missing() { # packages...
   local p missing=()
   for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -gt 0 ] || return 0
-  apt-get update -qq
+  refresh_index
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 export DEBIAN_FRONTEND=noninteractive
@@ -27,7 +33,7 @@ install_missing "${packages[@]}"
 corpus=/var/cache/tarn-corpus
 if [ ! -d "$corpus/i386-windows" ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  apt-get update -qq
+  refresh_index
   unpack=$(mktemp -d)
   (cd "$unpack" && apt-get download -qq libwine:i386 2>/dev/null)
   dpkg-deb -x "$unpack"/libwine_*.deb "$unpack/tree"
@@ -42,7 +48,7 @@ way=$("$(dirname "$0")/probe-i386.sh")
 echo "$way"
 case $way in
   "i386: native"*)
-    dpkg --print-foreign-architectures | grep -qx i386 || { dpkg --add-architecture i386 && apt-get update -qq; }
+    dpkg --print-foreign-architectures | grep -qx i386 || { dpkg --add-architecture i386 && refresh_index; }
     install_missing wine32:i386
     ;;
   "i386: vm"*)
