@@ -1,0 +1,71 @@
+#include "core/run_record.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Composed(RecordKind kind, const std::string& path) {
+  char line[RECORD_LINE_CAPACITY];
+  return ComposeRecordLine(line, kind, path.c_str()) ? line : "(refused)";
+}
+
+TEST(RunRecord, LinesReadBackAsWritten) {
+  const struct {
+    RecordKind kind;
+    const char* path;
+  } cases[] = {
+      {RECORD_FILE_CREATED, "C:\\Program Files\\TARN\\tarn.exe"},
+      {RECORD_FILE_REPLACED, "d:\\TARN\\tarn.hlp"},
+      {RECORD_DIRECTORY_CREATED, "D:\\TARN"},
+  };
+  for (const auto& c : cases) {
+    const std::string text = Composed(c.kind, c.path);
+    RecordLine line;
+    ASSERT_TRUE(ReadRecordLine(text.c_str(), line)) << text;
+    EXPECT_EQ(line.kind, c.kind);
+    EXPECT_STREQ(line.path, c.path);
+  }
+  EXPECT_EQ(Composed(RECORD_FILE_CREATED, "C:\\a"), "FC:\\a");
+}
+
+TEST(RunRecord, ALongerLineIsRefusedWhole) {
+  const std::string fits = "C:\\" + std::string(RECORD_LINE_CAPACITY - 5, 'a');
+  EXPECT_NE(Composed(RECORD_FILE_CREATED, fits), "(refused)");
+  EXPECT_EQ(Composed(RECORD_FILE_CREATED, fits + "a"), "(refused)");
+}
+
+// Undoing a line that is not surely ours could delete what is not: such lines are passed over.
+TEST(RunRecord, LinesNotOursAreRefused) {
+  for (const char* text : {"", "F", "X C:\\a", "fC:\\a", "Ftarn.exe", "F\\a", "FC:\\a\tb", "DC:\\a\n", "RC:",
+                           "DC:relative", "R\\\\server\\share\\a", "F@:\\a", "KMSOFTWARE\\x"}) {
+    RecordLine line;
+    EXPECT_FALSE(ReadRecordLine(text, line)) << '"' << text << '"';
+  }
+}
+
+TEST(RunRecord, MarkedNamesChangeTheNamesLastCharacterOnly) {
+  const struct {
+    const char* path;
+    char mark;
+    const char* marked; // null: refused, the path unchanged
+  } cases[] = {
+      {"C:\\TARN\\tarn.exe", WHOLE_MARK, "C:\\TARN\\tarn.ex~"},
+      {"C:\\TARN\\tarn.hlp", KEPT_MARK, "C:\\TARN\\tarn.hl#"},
+      {"C:\\TARN\\a.b", COMPRESSED_MARK, "C:\\TARN\\a._"},
+      {"C:\\TARN\\tarn.", WHOLE_MARK, nullptr},
+      {"C:\\TARN\\README", WHOLE_MARK, nullptr},
+      // The dot of a folder is not the name's.
+      {"C:\\TARN.12\\README", WHOLE_MARK, nullptr},
+  };
+  for (const auto& c : cases) {
+    char path[64];
+    std::snprintf(path, sizeof path, "%s", c.path);
+    EXPECT_EQ(MakeMarkedName(path, c.mark), c.marked != nullptr) << c.path;
+    EXPECT_STREQ(path, c.marked != nullptr ? c.marked : c.path);
+  }
+}
+
+} // namespace
