@@ -54,6 +54,33 @@ Belonging OfEntry(const Installation& installation) {
   return OfValue(installation, HKEY_LOCAL_MACHINE, entry, "UninstallString", UNINSTALLER_NAME);
 }
 
+// Each value's name is a folder that a run of setup.exe completed in; forget deletes this
+// installation's, and the key once it has none.
+bool FolderNoted(const Installation& installation, bool forget) {
+  HKEY key;
+  if (RegOpenKeyA(HKEY_LOCAL_MACHINE, INSTALLED_FOLDERS_KEY, &key) != ERROR_SUCCESS) return false;
+  bool noted = false;
+  char folder[PATH_CAPACITY];
+  char program[PATH_CAPACITY];
+  for (DWORD index = 0;;) {
+    DWORD size = sizeof folder;
+    if (RegEnumValueA(key, index, folder, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    if (JoinDirectoryAndName(program, sizeof program, folder, installation.programName) &&
+        InOwnFolder(installation, program)) {
+      noted = true;
+      // The next value takes the deleted one's place.
+      if (forget && RegDeleteValueA(key, folder) == ERROR_SUCCESS) continue;
+    }
+    ++index;
+  }
+  DWORD values = 1;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                   nullptr);
+  RegCloseKey(key);
+  if (forget && values == 0) RegDeleteKeyA(HKEY_LOCAL_MACHINE, INSTALLED_FOLDERS_KEY);
+  return noted;
+}
+
 // The product's keys go with the rows that name installed files; without them, with the entry.
 Belonging OfProductKeys(const Installation& installation) {
   Belonging belonging = Belonging::ABSENT;
@@ -147,6 +174,12 @@ AssociationOutcome RemoveType(const char* extensionKey, const char* identifier) 
 bool ProductKeysOurs(const Installation& installation) {
   return OfEntry(installation) == Belonging::OURS || OfProductKeys(installation) == Belonging::OURS;
 }
+
+bool InstalledHereBySetup(const Installation& installation) {
+  return OfEntry(installation) == Belonging::OURS || FolderNoted(installation, false);
+}
+
+void ForgetInstalledFolder(const Installation& installation) { FolderNoted(installation, true); }
 
 bool AssociationsOurs(const Installation& installation) {
   char extensionKey[PATH_CAPACITY];

@@ -8,6 +8,12 @@
 #include "removal_report.h"
 
 bool ProductKeysOurs(const Installation& installation);
+
+// Whether setup.exe installed into this folder: the uninstall entry names it, or a run
+// completed there. A copy of the uninstaller anywhere else removes nothing.
+bool InstalledHereBySetup(const Installation& installation);
+// Once everything of this installation is gone, the folder is no longer one setup.exe installed into.
+void ForgetInstalledFolder(const Installation& installation);
 bool AssociationsOurs(const Installation& installation);
 
 // The uninstall entry stays when asked to, so that the user can start the uninstaller again.

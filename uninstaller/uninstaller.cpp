@@ -9,6 +9,7 @@
 #include "core/run_log.h"
 #include "core/system_libraries.h"
 #include "file_removal.h"
+#include "finish/run_end.h"
 #include "group_removal.h"
 #include "installation.h"
 #include "registry_removal.h"
@@ -24,8 +25,11 @@ constexpr size_t MESSAGE_CAPACITY = 8192;
 
 CommandLine options;
 
-// What of this installation is still there: what points into another folder is not counted.
+// What of this installation is still there: what points into another folder is not counted,
+// and nothing at all in a folder that setup.exe did not install into (a copy of the
+// uninstaller in Downloads would otherwise delete the user's copies of the product's files).
 bool AnythingInstalled(const Installation& installation) {
+  if (!InstalledHereBySetup(installation)) return false;
   return ProductFilesPresent(installation) || ProductKeysOurs(installation) || AssociationsOurs(installation) ||
          GroupItemsOurs(installation);
 }
@@ -47,7 +51,9 @@ void Remove(const Installation& installation, RemovalReport& report) {
   const bool unfinished = report.Unfinished();
   RemoveProductKeys(installation, unfinished, report);
   report.folderEmpty = ListKeptFiles(installation, report);
-  if (!unfinished) ScheduleRestartDeletion(installation, report);
+  if (unfinished) return;
+  ScheduleRestartDeletion(installation, report);
+  ForgetInstalledFolder(installation);
 }
 
 // Started from the system's list of programs, the uninstaller has no window of its own: its
@@ -115,6 +121,8 @@ UINT RunUninstaller() {
   if (!understood) {
     code = RefuseCommandLine(message);
   } else if (FindInstallation(installation)) {
+    // A run of setup.exe that was killed is undone first: it put back what was there before.
+    EndRecordedRun(RUN_RECORD_KEY, UNDO_RUN);
     code = Uninstall(installation, message);
   } else {
     CopyBounded(message, MESSAGE_CAPACITY, "The uninstaller cannot tell which folder it runs from. Nothing was changed.");

@@ -123,6 +123,7 @@ struct Catalogue {
   const char* sharedName;
   const char* programFile;     // its presence in a destination marks an old installation
   const char* uninstallerName; // the installed uninstaller, started by the uninstall entry
+  const char* runRecordKey;    // below HKEY_LOCAL_MACHINE: the record of a run not yet ended
   const char* helpCaption;     // the group item that shows the compiled help on NT 6
   const char* compiledHelpFile;
   const char* readerSetupPath; // relative to the current directory, offered on the finish page

@@ -66,7 +66,8 @@ struct InstallState {
   int programChosen;
   int databaseChosen;
   int replaceChosen; // the replace page's answer, kept across visits; Next needs it
-  int copyBegun;     // files of this run may be in the destination from here on
+  int recordLines;   // lines of the run's record written so far; 0 when it has none
+  int copyComplete;  // every file is in place: from the registry page on the files stay, however the run ends
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
   CommandLine commandLine;

@@ -96,7 +96,8 @@ void GoToPosition(int position, bool retry) {
     LeaveOnlyExit();
     // The work runs in this one thread between polls of the loop: at the lowest priority it
     // leaves the machine to whatever else the person does meanwhile, for the rest of the run.
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
+    // GetCurrentThread's pseudo-handle, (HANDLE)-2, is documented and constant.
+    SetThreadPriority(reinterpret_cast<HANDLE>(-2), THREAD_PRIORITY_LOWEST);
   } else if (!row->setsOwnButtons) {
     const int hasFollower = PageAtPosition(installState.pageSequence, position + 1) != END_OF_SEQUENCE;
     SetNavigationButtons(position > 0, hasFollower);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 // Called first thing at entry, before any window, with KERNEL32's handle: a library that is
 // loaded by name afterwards comes from the system directory, never from the program's folder
 // or the current directory. Each way is looked up in the module given, so that a test can hand
@@ -18,7 +20,7 @@ constexpr size_t LIBRARY_NAME_CAPACITY = 16;
 HMODULE LoadSystemLibrary(const char* name);
 
 // The next name of a list of names, each ended by a NUL and the list by an empty one.
-inline const char* NextName(const char* name) { return name + lstrlenA(name) + 1; }
+inline const char* NextName(const char* name) { return name + std::strlen(name) + 1; }
 
 // A procedure that GetProcAddress found, as the function it is.
 template <typename Function>

@@ -4,6 +4,7 @@
 
 #include "core/bounded_text.h"
 #include "core/install_state.h"
+#include "core/recorded_changes.h"
 #include "destination/disk_space.h"
 
 const char CURRENT_VERSION_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
@@ -51,7 +52,7 @@ int CreateDirectoryTree(const char* path) {
   for (char* separator = working + FIRST_LEVEL_OFFSET; *separator != '\0'; ++separator) {
     if (*separator != '\\') continue;
     *separator = '\0';
-    const bool made = DirectoryExists(working) || CreateDirectoryA(working, nullptr);
+    const bool made = MakeRecordedDirectory(working);
     *separator = '\\';
     if (!made) return FailWithBeep();
   }

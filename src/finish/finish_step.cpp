@@ -111,7 +111,7 @@ void CreateDesktopFile(const char* fileName, const char* name, uint16_t version)
 
 int RemovePendingOperations(const char* path) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SESSION_MANAGER_KEY, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
+  if (RegOpenKeyA(HKEY_LOCAL_MACHINE, SESSION_MANAGER_KEY, &key) != ERROR_SUCCESS) return 0;
   int rewritten = 0;
   const DWORD size = PendingListSize(key);
   if (size != 0) {

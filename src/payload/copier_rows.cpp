@@ -3,12 +3,20 @@
 #include "payload/payload_copier.h"
 
 #include "core/bounded_text.h"
+#include "core/code_section.h"
+#include "core/recorded_changes.h"
+#include "core/system_libraries.h"
 #include "payload/crc32.h"
 #include "resource_ids.h"
 
 namespace {
 
 constexpr int32_t HIGHEST_RESOURCE_ID = 0xFFFF;
+
+// Windows 2000 on; looked up, so that Windows 95 still runs the program.
+const char CREATE_HARD_LINK[] TARN_WITH_CODE = "CreateHardLinkA";
+// Kept with the code, where the read-only data's block is full.
+const char UNCOMPRESSING[] TARN_WITH_CODE = "Uncompressing:";
 
 // Sets creation, last-access and last-write time of a file open for writing; a failure
 // leaves its times as they are.
@@ -19,7 +27,7 @@ void StampOpenFile(HFILE file, const FILETIME& stamp) {
 
 } // namespace
 
-int PayloadCopier::BeginFile(FileEntry& row, const char* output) {
+int PayloadCopier::BeginFile(FileEntry& row, const RowPaths& paths) {
   sourceHandle = 0;
   sourceIsLz = 0;
   data = nullptr;
@@ -31,7 +39,7 @@ int PayloadCopier::BeginFile(FileEntry& row, const char* output) {
   if (chunkResource == nullptr && !OpenProgramDirectorySource(row)) return 0;
   if (!ContinueUnlessStopped()) return 0;
   row.selected = ROW_COPY_BEGUN;
-  if (!CreateChunkOutput(row, output)) return 0;
+  if (!RecordRow(row, paths.target) || !CreateChunkOutput(row, paths.output)) return 0;
   return ContinueUnlessStopped();
 }
 
@@ -56,12 +64,19 @@ int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
   return 1;
 }
 
+int PayloadCopier::RecordRow(const FileEntry& row, const char* target) {
+  if (target[0] == '\0') return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  replacing = GetFileAttributesA(target) != INVALID_FILE_ATTRIBUTES;
+  if (!RecordChange(replacing ? RECORD_FILE_REPLACED : RECORD_FILE_CREATED, target))
+    return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  return 1;
+}
+
 int PayloadCopier::CreateChunkOutput(const FileEntry& row, const char* output) {
   if (output[0] == '\0') return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
   const HFILE created = _lcreat(output, 0);
   if (created == HFILE_ERROR) return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
   outputHandle = created;
-  CopyBounded(currentOutputPath, sizeof currentOutputPath, output);
   return 1;
 }
 
@@ -113,7 +128,7 @@ bool PayloadCopier::LoadChunk(int32_t resourceId) {
 }
 
 void PayloadCopier::ReleaseChunkResource() {
-  if (chunkResource != nullptr) FreeResource(chunkResource);
+  // Nothing to free: on 32-bit Windows a loaded resource is a view of the program's image.
   chunkResource = nullptr;
   chunkResourceLength = 0;
   data = nullptr;
@@ -122,15 +137,34 @@ void PayloadCopier::ReleaseChunkResource() {
 int PayloadCopier::FinishFile(const FileEntry& row, const RowPaths& paths) {
   if (!CloseChunkOutput(row)) return 0;
   if (ExpandsAfterCopy(row)) {
-    if (!ExpandTemporary(row, paths.output, paths.target) || !ChecksumPass(row, paths.target)) return 0;
+    if (!ExpandTemporary(row, paths.output, paths.whole) || !ChecksumPass(row, paths.whole)) return 0;
   } else {
     // A file source shorter than the row's size still counts the row in full.
     CreditRest(progress);
     ShowProgress();
   }
   if (row.checkValue != 0 && row.checkValue != crcRegister) return Fail(FAILURE_CHECKSUM, row.name);
-  if (!ContinueUnlessStopped()) return 0;
+  if (!ContinueUnlessStopped() || !TakeName(row, paths)) return 0;
   return AddFontIfOne(row, paths.target);
+}
+
+int PayloadCopier::TakeName(const FileEntry& row, const RowPaths& paths) {
+  if (replacing) {
+    char kept[PATH_CAPACITY];
+    CopyBounded(kept, sizeof kept, paths.target);
+    MakeMarkedName(kept, KEPT_MARK); // the target has a dot: its whole form was named
+    // A second name of the old file where the system has them: the target then never goes
+    // missing, as the whole file replaces it in one step. Else the old file moves aside, and
+    // until the next rename the target is missing; the record brings it back.
+    const auto link = AsFunction<BOOL(WINAPI*)(LPCSTR, LPCSTR, LPSECURITY_ATTRIBUTES)>(
+        GetProcAddress(GetModuleHandleA("KERNEL32"), CREATE_HARD_LINK));
+    if (!(link != nullptr && link(kept, paths.target, nullptr)) && !MoveFileA(paths.target, kept))
+      return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  }
+  // Windows 95, 98 and Me have no replacing rename; there the target has moved aside.
+  if (!MoveFileExA(paths.whole, paths.target, MOVEFILE_REPLACE_EXISTING) && !MoveFileA(paths.whole, paths.target))
+    return Fail(FAILURE_CANNOT_CREATE_FILE, row.name);
+  return 1;
 }
 
 int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
@@ -141,14 +175,12 @@ int PayloadCopier::CloseChunkOutput(const FileEntry& row) {
   outputHandle = 0;
   // Stamped through the handle that wrote it rather than opened again.
   if (hasTimeStamp) StampOpenFile(closing, timeStamp);
-  // An output that cannot be closed stays current: Release deletes it.
   if (_lclose(closing) == HFILE_ERROR) return Fail(FAILURE_CANNOT_WRITE_FILE, row.name);
-  currentOutputPath[0] = '\0';
   return 1;
 }
 
 int PayloadCopier::ExpandTemporary(const FileEntry& row, const char* temporary, const char* target) {
-  ShowStep("Uncompressing:");
+  ShowStep(UNCOMPRESSING);
   // Before the target is created: without LZ32 it would be left empty.
   if (!NeedLz32(row)) return 0;
   OFSTRUCT opened;

@@ -30,7 +30,6 @@ void OpenCopier(HWND page) {
 
 int RunCopy(HWND) {
   PayloadCopier* copier = openCopier.Get();
-  installState.copyBegun = 1;
   return copier->Prepare() && copier->CopyAll() ? WORK_DONE : WORK_FAILED;
 }
 

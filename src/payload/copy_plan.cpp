@@ -86,9 +86,3 @@ bool IsFontFileName(const char* name) {
   return dot != nullptr && EqualIgnoringCase(dot, ".fon");
 }
 
-bool MakeCompressedName(char* path) {
-  const char* dot = LastOf(path, '.');
-  if (dot == nullptr || dot[1] == '\0') return false;
-  path[std::strlen(path) - 1] = '_';
-  return true;
-}

@@ -2,6 +2,7 @@
 
 #include "core/bounded_text.h"
 #include "core/page_walk.h"
+#include "core/recorded_changes.h"
 #include "destination/directories.h"
 #include "payload/copy_page.h"
 #include "resource_ids.h"
@@ -28,8 +29,8 @@ bool MakeTimeStamp(const Catalogue& catalogue, FILETIME& stamp) {
 } // namespace
 
 PayloadCopier::PayloadCopier(HWND pageWindow, Catalogue& catalogue)
-    : programDirectory{}, destinationDirectory{}, sharedDirectory{}, currentOutputPath{}, timeStamp{},
-      hasTimeStamp(0), fontsAdded(0), pageWindow(pageWindow),
+    : programDirectory{}, destinationDirectory{}, sharedDirectory{}, timeStamp{},
+      hasTimeStamp(0), fontsAdded(0), replacing(0), pageWindow(pageWindow),
       progressBar(GetDlgItem(pageWindow, IDC_PROGRESS_BAR)), catalogue(catalogue), lz(),
       sourceHandle(0), outputHandle(0), chunkResource(nullptr), chunkResourceLength(0), sourceIsLz(0), chunksRemaining(0), data(nullptr),
       dataLength(0), progress{}, crcRegister(0), readBuffer{}, checksumBuffer{} {
@@ -77,7 +78,7 @@ int PayloadCopier::CopyAll() {
 }
 
 int PayloadCopier::CopyRow(FileEntry& row, const RowPaths& paths) {
-  if (!BeginFile(row, paths.output)) return 0;
+  if (!BeginFile(row, paths)) return 0;
   while (chunksRemaining != 0)
     if (!ReadChunk(row) || !WriteChunk(row, paths.output)) return 0;
   return FinishFile(row, paths);
@@ -87,7 +88,7 @@ void PayloadCopier::MakeDirectories() {
   for (const DirectoryEntry& row : TableRows(catalogue.directories)) {
     if (row.selected == ROW_NOT_SELECTED) continue;
     char path[PATH_CAPACITY];
-    if (TargetPath(row.name, 0, path)) CreateDirectoryA(path, nullptr);
+    if (TargetPath(row.name, 0, path)) MakeRecordedDirectory(path);
   }
 }
 
@@ -107,9 +108,6 @@ void PayloadCopier::Release() {
   CloseSource();
   if (outputHandle != 0) _lclose(outputHandle);
   outputHandle = 0;
-  // An output of the chunk phase that was not finished is no usable file.
-  if (currentOutputPath[0] != '\0') DeleteFileA(currentOutputPath);
-  currentOutputPath[0] = '\0';
   if (fontsAdded) SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
 }
 
@@ -139,7 +137,9 @@ bool PayloadCopier::TargetPath(const char* name, int32_t sharedChoice, char (&ou
 
 void PayloadCopier::PlanRow(const FileEntry& row, RowPaths& paths) const {
   TargetPath(row.name, row.intoSharedDirectory, paths.target);
+  CopyBounded(paths.whole, sizeof paths.whole, paths.target);
   CopyBounded(paths.output, sizeof paths.output, paths.target);
-  // A target without a compressed name leaves the output empty: no file is made for it.
-  if (ExpandsAfterCopy(row) && !MakeCompressedName(paths.output)) paths.output[0] = '\0';
+  // A target without names for its forms leaves them empty: no file is made for it.
+  if (!MakeMarkedName(paths.whole, WHOLE_MARK)) paths.whole[0] = '\0';
+  if (!MakeMarkedName(paths.output, ExpandsAfterCopy(row) ? COMPRESSED_MARK : WHOLE_MARK)) paths.output[0] = '\0';
 }

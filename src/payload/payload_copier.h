@@ -28,7 +28,8 @@ public:
   int Prepare();
   // 1 when every selected file of disk 1 is installed, else 0 with the failure recorded.
   int CopyAll();
-  // Closes what is open, deletes an unfinished output, announces added fonts. Called once.
+  // Closes what is open and announces added fonts. Called once. What an unfinished copy
+  // left is the run's record's to undo.
   void Release();
 
   HWND ProgressBar() const { return progressBar; }
@@ -40,8 +41,10 @@ private:
   // row's path did not fit.
   struct RowPaths {
     char target[PATH_CAPACITY];
-    // What the chunks are written to: the target, or its compressed name for a row that
-    // expands after the copy.
+    // The whole file until it is checked and takes the target's name.
+    char whole[PATH_CAPACITY];
+    // What the chunks are written to: the whole file, or the target's compressed name for a
+    // row that expands after the copy.
     char output[PATH_CAPACITY];
   };
   void PlanRow(const FileEntry& row, RowPaths& paths) const;
@@ -50,18 +53,22 @@ private:
 
   // The steps of one row, in this order; each returns 1 to go on, 0 after recording an error.
   int CopyRow(FileEntry& row, const RowPaths& paths);
-  int BeginFile(FileEntry& row, const char* output);
+  int BeginFile(FileEntry& row, const RowPaths& paths);
   int ReadChunk(const FileEntry& row);
   int WriteChunk(const FileEntry& row, const char* output);
   int FinishFile(const FileEntry& row, const RowPaths& paths);
 
   // Parts of BeginFile and FinishFile.
   int OpenProgramDirectorySource(const FileEntry& row);
+  // The record's line for the target, written before anything of the row is made.
+  int RecordRow(const FileEntry& row, const char* target);
   int CreateChunkOutput(const FileEntry& row, const char* output);
   int CloseChunkOutput(const FileEntry& row);
   int ExpandTemporary(const FileEntry& row, const char* temporary, const char* target);
   int ExpandInto(const FileEntry& row, const char* temporary, HFILE expanded);
   int ChecksumPass(const FileEntry& row, const char* target);
+  // The checked whole file takes the target's name; a file it replaces is kept beside it.
+  int TakeName(const FileEntry& row, const RowPaths& paths);
   int AddFontIfOne(const FileEntry& row, const char* target);
 
   void MakeDirectories();
@@ -84,11 +91,10 @@ private:
   char programDirectory[PATH_CAPACITY];
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
-  // The chunk output while it is open; Release deletes it when the copy stops before it is closed.
-  char currentOutputPath[PATH_CAPACITY];
   FILETIME timeStamp;
   int hasTimeStamp; // 0 when the catalogue's date is no valid calendar time
   int fontsAdded;
+  int replacing; // the current row's target was there before
   HWND pageWindow;
   HWND progressBar; // looked up once: the bar is drawn after every chunk
   Catalogue& catalogue;

@@ -1,5 +1,7 @@
 #include "wizard/product.h"
 
+#include "core/code_section.h"
+
 const char PRODUCT_NUMBER[] = "KQZV 470 385/6  R12D";
 const char PRODUCT_IDENTITY[] = "KQZV 470 385/6 R12D";
 const char PRODUCT_KEY[] = "SOFTWARE\\Veltrum\\TARN\\CurrentVersion";
@@ -9,6 +11,9 @@ const char MAKER_KEY[] = "SOFTWARE\\Veltrum";
 const char PRODUCT_SHORT_NAME[] = "TARN";
 const char PROGRAM_FILE[] = "tarn.exe";
 const char UNINSTALLER_NAME[] = "uninstal.exe";
+// Kept with the code: the read-only data's block is full.
+const char RUN_RECORD_KEY[] TARN_WITH_CODE = "SOFTWARE\\TARN 12.3 setup run";
+const char INSTALLED_FOLDERS_KEY[] TARN_WITH_CODE = "SOFTWARE\\TARN 12.3 folders";
 const char HELP_CAPTION[] = "tarn help";
 const char COMPILED_HELP_FILE[] = "tarn.chm";
 const char READER_SETUP_PATH[] = "..\\acrobat\\rs405eng.exe";

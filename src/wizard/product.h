@@ -30,6 +30,10 @@ extern const char PRODUCT_SHORT_NAME[];
 extern const char PROGRAM_FILE[];
 // The uninstaller that the uninstall entry starts.
 extern const char UNINSTALLER_NAME[];
+// Below HKEY_LOCAL_MACHINE: the record of a run not yet ended, and the folders that runs
+// completed in, one value's name each, which the uninstaller takes as installed by setup.exe.
+extern const char RUN_RECORD_KEY[];
+extern const char INSTALLED_FOLDERS_KEY[];
 // The group item that opens the compiled help instead on NT 6, and that help file.
 extern const char HELP_CAPTION[];
 extern const char COMPILED_HELP_FILE[];

@@ -8,13 +8,26 @@
 #include "destination/destination_pages.h"
 #include "destination/directories.h"
 #include "finish/finish.h"
+#include "finish/run_end.h"
 #include "payload/copy_page.h"
 #include "progman/icons_page.h"
 #include "registration/registry_page.h"
+#include "registration/registry_values.h"
 #include "resource_ids.h"
 #include "wizard/product.h"
 
 namespace {
+
+const char UNDONE[] TARN_WITH_CODE = "Undone";
+const char UNDONE_WHAT[] TARN_WITH_CODE = "every file and folder this run had changed";
+
+// The uninstaller removes files only from a folder that setup.exe put every file in.
+void NoteInstalledFolder() {
+  HKEY key;
+  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, INSTALLED_FOLDERS_KEY, &key) != ERROR_SUCCESS) return;
+  SetNamedText(key, GetDestinationDirectory(), "");
+  RegCloseKey(key);
+}
 
 constexpr int SETUP_SWITCHES = SWITCH_UNATTENDED | SWITCH_LOG | SWITCH_TAKE_OVER | SWITCH_DESTINATION;
 
@@ -35,6 +48,9 @@ int LeaveWelcome() {
 // is in the walk exactly when an old installation is there.
 int LeaveDestination() {
   const char* destination = GetDestinationDirectory();
+  // Before the first change: a run that was killed is undone, and so are the directories of
+  // an earlier visit to this page.
+  EndRecordedRun(RUN_RECORD_KEY, UNDO_RUN);
   if (!MakeDestinationDirectory()) {
     if (ShowsWindows()) return LEAVE_RETRY_PAGE;
     // Nobody can type another path: the run ends on the copy's own failure for a directory.
@@ -45,6 +61,14 @@ int LeaveDestination() {
   LogLine("Destination", destination);
   ChangePageSequence(installState.pageSequence, PAGE_REPLACE, OldInstallationFound());
   return LEAVE_GO_ON;
+}
+
+// Every file is in place: an error, an Abort or a kill from here on keeps them, and a second
+// run completes what is missing. The record goes now, so that nothing can undo them later.
+void EnterRegistry() {
+  installState.copyComplete = 1;
+  EndRecordedRun(RUN_RECORD_KEY, COMPLETE_RUN);
+  NoteInstalledFolder();
 }
 
 // Before the last page is made: obsolete files, the desktop file, the pending restart
@@ -59,7 +83,7 @@ const PageRow PAGES[PAGE_COUNT] TARN_WITH_CODE = {
     {"REPLACEDLG", nullptr, ReplacePageProc, nullptr, nullptr, 0, 0},
     {"STARTDLG", nullptr, DefaultPageProc, nullptr, nullptr, 0, 0},
     {"COPYFILESDLG", nullptr, CopyPageProc, nullptr, nullptr, 500, 0},
-    {"REGISTRYDLG", nullptr, RegistryPageProc, nullptr, nullptr, 400, 0},
+    {"REGISTRYDLG", nullptr, RegistryPageProc, EnterRegistry, nullptr, 400, 0},
     {"NEWICONDLG", nullptr, IconsPageProc, nullptr, nullptr, 500, 0},
     {"READYDLG", nullptr, FinishPageProc, EnterFinish, nullptr, 0, 0},
 };
@@ -87,6 +111,7 @@ const Catalogue PRODUCT_CATALOGUE TARN_WITH_CODE = {
     .sharedName = nullptr,
     .programFile = PROGRAM_FILE,
     .uninstallerName = UNINSTALLER_NAME,
+    .runRecordKey = RUN_RECORD_KEY,
     .helpCaption = HELP_CAPTION,
     .compiledHelpFile = COMPILED_HELP_FILE,
     .readerSetupPath = READER_SETUP_PATH,
@@ -129,10 +154,14 @@ int RunInstaller(HINSTANCE instance) {
     RunFrame(StartWizard);
   else
     Fail(FAILURE_COMMAND_LINE, options.notUnderstood);
-  // However the run ended once files were put down (an error page, an Abort), no restart
-  // operation of earlier days may delete what it installed. A completed run took them back in
-  // its finishing step already: this second pass finds none, and needs no test of how it ended.
-  if (installState.copyBegun) TakeBackRestartOperations();
+  // Once every file is in place, no restart operation of earlier days may delete what the run
+  // installed, however it ended (a completed run took them back in its finishing step
+  // already). Before that, the run is undone and they are as they were.
+  bool undone = false;
+  if (installState.copyComplete)
+    TakeBackRestartOperations();
+  else
+    undone = EndRecordedRun(RUN_RECORD_KEY, UNDO_RUN);
   const int code = installState.failure.code;
   if (code != NO_FAILURE) {
     char message[MESSAGE_CAPACITY];
@@ -144,6 +173,7 @@ int RunInstaller(HINSTANCE instance) {
     if (code == FAILURE_COMMAND_LINE && ShowsWindows())
       MessageBoxA(nullptr, message, "Install", MB_OK | MB_ICONSTOP);
   }
+  if (undone) LogLine(UNDONE, UNDONE_WHAT);
   CloseRunLog();
   return code;
 }

@@ -17,6 +17,9 @@
 #include "file_lock.h"
 #include "installer_session.h"
 #include "message_box.h"
+#include "progman_host.h"
+#include "unattended_run.h"
+#include "uninstall_steps.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "wait.h"
@@ -182,20 +185,42 @@ TEST_F(AlteredCopy, WithoutItsChunkACompressedFileBesideTheProgramIsExpanded) {
   ExpectEveryFileInstalled();
 }
 
-TEST_F(AlteredCopy, AMissingLaterChunkEndsTheCopyAndItsPartialFileIsRemoved) {
+// The run is undone: the file copied before the missing chunk goes, with the folder it made.
+TEST_F(AlteredCopy, AMissingLaterChunkEndsTheCopyAndLeavesNothingOfTheProduct) {
   media.RemoveChunk(SECOND_LIBRARY_CHUNK);
   ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   EXPECT_TRUE(OnErrorPageSaying(*session, "Internal data is missing. Contact your supplier."));
-  EXPECT_EQ(FilesIn(INSTALL_FOLDER), std::vector<std::string>{"uninstal.exe"});
-  ExpectInstalledAsForged("uninstal.exe");
+  session->Click(IDC_EXIT);
+  ASSERT_TRUE(session->WaitForExit());
+  EXPECT_FALSE(Exists(INSTALL_FOLDER));
+  EXPECT_FALSE(RunRecordExists());
 }
 
-TEST_F(AlteredCopy, AChunkThatDisagreesWithTheCheckValueIsAChecksumError) {
+// A damaged block of the payload, on a clean machine and then over a whole installation:
+// nothing of the product stays, and the installation stays byte for byte with its times,
+// registered, with nothing beside its files.
+TEST_F(AlteredCopy, AChunkThatDisagreesWithTheCheckValueIsAChecksumErrorThatChangesNothing) {
   std::string chunk = StoredForm(*ProductRow("tarnsyst.trn")).substr(PAYLOAD_CHUNK_SIZE);
   chunk.back() = static_cast<char>(chunk.back() ^ 0x01);
   media.ReplaceChunk(LAST_ARCHIVE_CHUNK, chunk);
   ASSERT_NO_FATAL_FAILURE(RunToTheCopy());
   EXPECT_TRUE(OnErrorPageSaying(*session, "Checksum error in file tarnsyst.trn. The source disk may be bad."));
+  session->Click(IDC_EXIT);
+  ASSERT_TRUE(session->WaitForExit());
+  EXPECT_EQ(session->ExitCode(), 7u);
+  EXPECT_FALSE(Exists(INSTALL_FOLDER));
+  EXPECT_FALSE(RunRecordExists());
+
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole());
+  const FolderSnapshot before = SnapshotOf(INSTALL_FOLDER);
+  const UnattendedOutcome damaged = RunUnattended(media.Path(), "/S");
+  ASSERT_TRUE(damaged.ended);
+  EXPECT_EQ(damaged.exitCode, 7u);
+  EXPECT_EQ(SnapshotOf(INSTALL_FOLDER), before);
+  ExpectWholeInstallation();
+  EXPECT_FALSE(RunRecordExists());
 }
 
 namespace {
@@ -232,6 +257,8 @@ TEST(CopyToAFullDrive, AShortWriteNamesTheTemporary) {
   ASSERT_TRUE(FillDriveUntilFree("E:\\", LEFT_FREE));
   setup.Click(IDC_NEXT);
   EXPECT_TRUE(OnErrorPageSaying(setup, "Cannot write to file rtwin32.dl_. A write error has occurred."));
-  // The first file is whole; the temporary of the second is removed with the copy page.
-  EXPECT_EQ(FilesIn("E:\\TARN"), std::vector<std::string>{"uninstal.exe"});
+  setup.Click(IDC_EXIT);
+  ASSERT_TRUE(setup.WaitForExit());
+  // Undone: the first file, the temporary of the second and the folder are gone.
+  EXPECT_FALSE(Exists("E:\\TARN"));
 }

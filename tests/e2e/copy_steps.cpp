@@ -41,19 +41,6 @@ const FileEntry* ProductRow(const std::string& name) {
   return nullptr;
 }
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 AlteredSetup::AlteredSetup(const std::string& folder) : folder(folder), path(folder + "\\setup.exe") {}
 
 namespace {
@@ -151,4 +138,30 @@ bool ArriveAtTheGroupErrorWithoutAServer(InstallerSession& setup) {
   setup.Click(IDC_NEXT);
   return setup.WaitForPageTitle(ERROR_TITLE) && setup.Screenshot() &&
          setup.PageText(IDC_ERROR_MESSAGE) == GROUPS_NOT_CREATED;
+}
+
+FolderSnapshot SnapshotOf(const std::string& folder) {
+  FolderSnapshot snapshot;
+  for (const std::string& name : FilesIn(folder)) {
+    const std::string path = folder + "\\" + name;
+    const std::string bytes = ReadWholeFile(path);
+    uint32_t digest = 2166136261u; // FNV-1a
+    for (const char byte : bytes) digest = (digest ^ static_cast<unsigned char>(byte)) * 16777619u;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    const uint64_t written = (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+    snapshot.push_back(FileFacts{name, bytes.size(), digest, written});
+  }
+  return snapshot;
+}
+
+void PrintTo(const FileFacts& facts, std::ostream* out) {
+  *out << facts.name << " (" << facts.size << " bytes, digest " << facts.digest << ", written " << facts.written << ")";
+}
+
+bool RunRecordExists() {
+  HKEY key;
+  if (RegOpenKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\TARN 12.3 setup run", &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
 }

@@ -6,11 +6,14 @@
 #include <windows.h>
 
 #include <map>
+#include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/catalogue.h"
 #include "file_times.h"
+#include "files_in.h"
 #include "installer_session.h"
 
 constexpr char REGISTRY_TITLE[] = "Updating registry";
@@ -25,9 +28,6 @@ constexpr char PAYLOAD_STAMP[] = "2010-05-06 12:03:00";
 std::string StoredForm(const FileEntry& row);
 std::string StandIn(const FileEntry& row);
 const FileEntry* ProductRow(const std::string& name);
-
-// The names of the files in the folder, sorted.
-std::vector<std::string> FilesIn(const std::string& folder);
 
 // A resource's type or name: a text, or an integer id when the text is empty.
 struct ResourceKey {
@@ -75,5 +75,23 @@ bool ArriveAtTheFullBar(InstallerSession& setup);
 // With every shell server silenced, from the start to the error page that the icons page
 // shows at once, pictured; false unless it says that the groups could not be created.
 bool ArriveAtTheGroupErrorWithoutAServer(InstallerSession& setup);
+
+// Each file of a folder by name, with a digest of its bytes and its last-write time: equal
+// when the folder holds the same files byte for byte with the same times.
+struct FileFacts {
+  std::string name;
+  uint64_t size;
+  uint32_t digest;
+  uint64_t written;
+  bool operator==(const FileFacts& other) const {
+    return name == other.name && size == other.size && digest == other.digest && written == other.written;
+  }
+};
+using FolderSnapshot = std::vector<FileFacts>;
+FolderSnapshot SnapshotOf(const std::string& folder);
+void PrintTo(const FileFacts& facts, std::ostream* out);
+
+// Whether the record of an unfinished run of setup.exe is in the registry.
+bool RunRecordExists();
 
 #endif

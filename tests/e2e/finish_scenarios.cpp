@@ -70,7 +70,7 @@ TEST(Finish, AnInstallationWithTheLibraryVariableEndsByStartingTheReaderSetup) {
   ProgmanHost host;
   ASSERT_TRUE(host.Ready());
   ASSERT_TRUE(SetEnvironmentVariableA("TARNWIN_LIB", "E:\\TARN\\Libraries\\"));
-  std::vector<std::string> seeded = OBSOLETE_FILES;
+  std::vector<std::string> seeded = EARLIER_VERSION_FILES;
   seeded.push_back("comproxy.dll");
   ASSERT_TRUE(PrepareInstallFolder(seeded));
   ASSERT_TRUE(WriteWholeFile(OTHER_FILE, "other"));
@@ -100,7 +100,7 @@ TEST(Finish, AnInstallationWithTheLibraryVariableEndsByStartingTheReaderSetup) {
   EXPECT_EQ(ReadWholeFile(READER_SETUP_RAN), MEDIUM_DISK) << "started in the Installer's current directory";
 
   EXPECT_EQ(ReadWholeFile(DESKTOP_FILE), ExpectedDesktopFile("E:\\TARN\\Libraries\\", Environment("TEMP").c_str()));
-  for (const std::string& name : OBSOLETE_FILES) EXPECT_FALSE(ExistsInInstallFolder(name)) << name;
+  for (const std::string& name : EARLIER_VERSION_FILES) EXPECT_FALSE(ExistsInInstallFolder(name)) << name;
   EXPECT_TRUE(ExistsInInstallFolder("comproxy.dll"));
   EXPECT_EQ(PendingList(), PendingStrings({Pending(OTHER_FILE), Pending("C:\\finish-other.new"),
                                            Pending("C:\\finish-later.txt"), ""}));

@@ -18,7 +18,7 @@
 #include "window_query.h"
 #include "wizard_steps.h"
 
-const std::vector<std::string> OBSOLETE_FILES = {"rtunzp32x.dll", "rtw243a32.dll", "rtw251a32.dll",
+const std::vector<std::string> EARLIER_VERSION_FILES = {"rtunzp32x.dll", "rtw243a32.dll", "rtw251a32.dll",
                                                  "rtw256a32.dll", "rtw258a32.dll", "tarnunst.exe"};
 
 namespace {

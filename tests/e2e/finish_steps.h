@@ -19,7 +19,7 @@ constexpr char READER_SETUP_RAN[] = "C:\\medium\\acrobat\\rs405eng.ran";
 constexpr char DESKTOP_FILE[] = "C:\\Program Files\\TARN\\TARN.DSK";
 constexpr char NO_PENDING_LIST[] = "(no value)";
 
-extern const std::vector<std::string> OBSOLETE_FILES;
+extern const std::vector<std::string> EARLIER_VERSION_FILES;
 
 // setup.exe started with MEDIUM_DISK as its current directory.
 std::string SetupPath();

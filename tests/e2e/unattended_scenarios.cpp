@@ -1,8 +1,8 @@
 // setup.exe and uninstal.exe as deployment tools run them, with /S: no window ever shown, the
 // same installation as the wizard's, an uninstall entry that they can read and run, /D= with
 // spaces, another program's file type left alone or taken over, a drive without room, no shell
-// server, a line not understood, what the exit codes and the /LOG= files say, and libraries
-// planted beside either program.
+// server, a line not understood, what the exit codes and the /LOG= files say, libraries
+// planted beside either program, a copy of the uninstaller elsewhere, and a killed run.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,19 +10,24 @@
 #include <string>
 #include <vector>
 
+#include "call_stop.h"
 #include "child_process.h"
 #include "copy_steps.h"
+#include "destination_steps.h"
 #include "file_lock.h"
 #include "finish_steps.h"
 #include "message_box.h"
 #include "progman_host.h"
 #include "registry_text.h"
+#include "resource_ids.h"
 #include "screenshot_album.h"
 #include "shell_dde_servers.h"
 #include "test_environment.h"
 #include "unattended_run.h"
 #include "uninstall_steps.h"
 #include "whole_file.h"
+#include "wizard/product.h"
+#include "wizard_steps.h"
 
 namespace {
 
@@ -173,6 +178,15 @@ TEST(Unattended, TheUninstallersExitCodesSayWhatWasKept) {
   ExpectUnseenEnd(RunSetup("/S"), 0);
   ExpectUnseenEnd(RunUninstaller("/S /TAKEOVER"), 15u);
   ExpectWholeInstallation();
+  // A copy of the uninstaller in a folder where setup.exe installed nothing, beside a file of
+  // the user's under a product file's name.
+  const std::string downloads = "C:\\users\\Public\\Downloads";
+  CreateDirectoryA(downloads.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(Installed("uninstal.exe").c_str(), (downloads + "\\uninstal.exe").c_str(), FALSE));
+  ASSERT_TRUE(WriteWholeFile(downloads + "\\tarn.hlp", "the user's own help"));
+  ExpectUnseenEnd(RunUnattended(downloads + "\\uninstal.exe", "/S", "C:\\windows"), 4u);
+  EXPECT_EQ(ReadWholeFile(downloads + "\\tarn.hlp"), "the user's own help");
+  ExpectWholeInstallation();
   {
     FileLock held(Installed("tarn.exe"));
     ASSERT_TRUE(held.Held());
@@ -187,6 +201,76 @@ TEST(Unattended, TheUninstallersExitCodesSayWhatWasKept) {
   EXPECT_NE(ReadWholeFile(UNINSTALL_LOG).find("Kept, because they have changed since they were installed"),
             std::string::npos);
 }
+
+namespace {
+
+// Where a reinstallation is killed, and whether the next run has anything to undo.
+struct KillAt {
+  const char* name;
+  CallStop stop;
+  bool undone;
+};
+
+void PrintTo(const KillAt& kill, std::ostream* out) { *out << kill.name; }
+
+class KilledReinstallation : public testing::TestWithParam<KillAt> {};
+
+const char* const OLD_VERSION_FILES[] = {"rtwin32.dll", "tarn.exe"};
+std::string OldVersionOf(const std::string& name) { return name + " of the version before"; }
+
+// Every product file is whole, the earlier version's or this one's, and the entry is there.
+void ExpectAWorkingInstallation() {
+  for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row) {
+    const std::string content = ReadWholeFile(Installed(row->name));
+    EXPECT_TRUE(content == OldVersionOf(row->name) || content == StandIn(*row)) << row->name << " is not whole";
+  }
+  EXPECT_NE(UninstallCommand(), "");
+}
+
+} // namespace
+
+// A reinstallation killed at a step of the copy or of the registry step, over an installation
+// of an earlier version. The next setup.exe puts back what the copy had not finished as its
+// destination is chosen, before its own first change; left on the summary page it changes
+// nothing more, and /S then completes.
+TEST_P(KilledReinstallation, LeavesAWorkingInstallationThatTheNextRunCompletes) {
+  const KillAt kill = GetParam();
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ExpectUnseenEnd(RunSetup("/S"), 0);
+  for (const char* name : OLD_VERSION_FILES) ASSERT_TRUE(WriteWholeFile(Installed(name), OldVersionOf(name)));
+  const FolderSnapshot before = SnapshotOf(INSTALL_FOLDER);
+
+  const StoppedRun killed = RunUntilCall(SetupPath(), "/S", kill.stop, MEDIUM_DISK);
+  ASSERT_TRUE(killed.stopped);
+  ExpectAWorkingInstallation();
+  EXPECT_EQ(RunRecordExists(), kill.undone);
+  const FolderSnapshot left = SnapshotOf(INSTALL_FOLDER);
+
+  InstallerSession setup(SetupPath(), MEDIUM_DISK);
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
+  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, REPLACE_TITLE));
+  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE));
+  EXPECT_EQ(SnapshotOf(INSTALL_FOLDER), kill.undone ? before : left);
+  EXPECT_FALSE(RunRecordExists());
+  setup.Click(IDC_EXIT);
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(SnapshotOf(INSTALL_FOLDER), kill.undone ? before : left);
+
+  ExpectUnseenEnd(RunSetup("/S"), 0);
+  ExpectWholeInstallation();
+  EXPECT_EQ(FilesIn(INSTALL_FOLDER).size(), 12u) << "the eleven files and the desktop file, nothing beside them";
+  EXPECT_FALSE(RunRecordExists());
+}
+
+// The copy: as the third file was to take its name, the first two new with their old forms
+// kept beside them, the third the old one with its new form beside it. The registry step: at
+// its second value, every file new.
+INSTANTIATE_TEST_SUITE_P(Steps, KilledReinstallation,
+                         testing::Values(KillAt{"Copy", {"kernel32.dll", "MoveFileExA", 3}, true},
+                                         KillAt{"Registry", {"advapi32.dll", "RegSetValueA", 2}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Drive E: of 1 MiB, less than the 1.8 MB that the files need.
 TEST(UnattendedOnASmallDrive, EndsBeforeAnythingIsWritten) {

@@ -3,9 +3,12 @@
 #include "core/install_state.h"
 #include "core/page_walk.h"
 #include "destination/directories.h"
+#include "finish/run_end.h"
+#include "registration/registry_values.h"
 
 namespace {
 const std::string ROOT = "C:\\copier-tests";
+constexpr char RECORD_KEY[] = "SOFTWARE\\copier test run";
 }
 
 std::string CurrentTestName() {
@@ -54,6 +57,10 @@ void CopierFixture::SetUp() {
   installState.fontsInFontsFolder = 1;
   installState.stopRequested = 0;
   installState.failure = FailureRecord{}; // the run's one record: every case starts without a failure
+  // Each case records its own run.
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, RECORD_KEY);
+  installState.catalogue.runRecordKey = RECORD_KEY;
+  installState.recordLines = 0;
 }
 
 void CopierFixture::TearDown() {
@@ -61,6 +68,11 @@ void CopierFixture::TearDown() {
   copier.reset();
   DestroyWindow(frame);
   installState.mainWindow = nullptr;
+}
+
+bool CopierFixture::Undo() {
+  copier->Release();
+  return EndRecordedRun(RECORD_KEY, UNDO_RUN);
 }
 
 int CopierFixture::Run() {

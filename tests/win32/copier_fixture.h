@@ -28,6 +28,9 @@ protected:
 
   // Loads the payload, builds the copier, runs Prepare and then CopyAll; their result.
   int Run();
+  // Releases the copier and undoes the run as setup.exe does when it fails; false when the
+  // run has no record.
+  bool Undo();
   // What the destination directory holds under the name.
   std::string Installed(const std::string& name) const;
   std::string InDestination(const std::string& name) const { return destination + "\\" + name; }

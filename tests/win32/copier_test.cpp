@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <vector>
 
 #include "copier_fixture.h"
 #include "copy_hooks.h"
 #include "core/page_walk.h"
 #include "file_lock.h"
+#include "files_in.h"
 #include "file_times.h"
 #include "import_patch.h"
 #include "resource_ids.h"
@@ -79,42 +81,51 @@ TEST_F(Copier, ACheckValueOfZeroTurnsTheCheckOff) {
   EXPECT_EQ(Installed("raw.dat"), SampleContent(700, 8));
 }
 
-TEST_F(Copier, AContentThatDisagreesWithItsCheckValueIsAChecksumError) {
+// Wrong content never takes a product file's name; the undo puts the old file back, removes
+// the new one and every form the copy left beside them.
+TEST_F(Copier, AContentThatDisagreesWithItsCheckValueIsAChecksumErrorThatTheUndoTakesBack) {
   payload.Add("good.dll", SampleContent(700, 9), true);
   payload.Add("bad.dll", SampleContent(700, 10), true);
   payload.Add("later.dll", SampleContent(700, 11), true);
   payload.Row(1).checkValue ^= 1;
+  ASSERT_TRUE(WriteWholeFile(InDestination("bad.dll"), "the version before"));
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(installState.failure.code, FAILURE_CHECKSUM);
   EXPECT_STREQ(installState.failure.Argument(), "bad.dll");
   EXPECT_EQ(Installed("good.dll"), SampleContent(700, 9));
+  EXPECT_EQ(Installed("bad.dll"), "the version before");
   // The rows after a failure are not touched.
   EXPECT_FALSE(Exists(InDestination("later.dll")));
   EXPECT_EQ(payload.Row(2).selected, ROW_SELECTED);
+
+  ASSERT_TRUE(Undo());
+  EXPECT_EQ(Installed("bad.dll"), "the version before");
+  EXPECT_EQ(FilesIn(destination), std::vector<std::string>{"bad.dll"});
+  EXPECT_FALSE(Undo()) << "the record outlived its undo";
 }
 
-TEST_F(Copier, AMissingLaterChunkIsMissingInternalDataAndReleaseDeletesThePartialOutput) {
+TEST_F(Copier, AMissingLaterChunkIsMissingInternalDataAndTheUndoDeletesThePartialOutput) {
   payload.Add("cut.dll", SampleContent(10000, 12), true);
   payload.Row(0).chunkCount += 1; // its last chunk was never stored
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(installState.failure.code, FAILURE_INTERNAL_DATA_MISSING);
   EXPECT_STREQ(installState.failure.Argument(), "cut.dll");
-  EXPECT_TRUE(Exists(InDestination("cut.dl_")));
-  copier->Release();
-  copier.reset();
-  EXPECT_FALSE(Exists(InDestination("cut.dl_")));
+  EXPECT_FALSE(Exists(InDestination("cut.dll")));
+  ASSERT_TRUE(Undo());
+  EXPECT_EQ(FilesIn(destination), std::vector<std::string>{});
 }
 
 TEST_F(Copier, AnExpandedFileThatCannotBeReadBackFailsToCalculateItsCrc) {
   payload.Add("locked.dll", SampleContent(3000, 13), true);
   std::unique_ptr<FileLock> lock;
   ControlTextHook hook(Control(IDC_COPY_STEP), "Checksum:",
-                       [&] { lock = std::make_unique<FileLock>(InDestination("locked.dll")); });
+                       [&] { lock = std::make_unique<FileLock>(InDestination("locked.dl~")); });
   EXPECT_EQ(Run(), 0);
   ASSERT_TRUE(hook.Fired());
   ASSERT_TRUE(lock->Held());
   EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CALCULATE_CRC);
   EXPECT_STREQ(installState.failure.Argument(), "locked.dll");
+  EXPECT_FALSE(Exists(InDestination("locked.dll")));
 }
 
 TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionCannotBeUncompressed) {
@@ -128,16 +139,19 @@ TEST_F(Copier, ATemporaryThatCannotBeOpenedForExpansionCannotBeUncompressed) {
   EXPECT_STREQ(installState.failure.Argument(), "held.dll");
 }
 
-TEST_F(Copier, ADestinationThatCannotBeCreatedFailsToCreateTheFileAndKeepsTheTemporaryWhole) {
+TEST_F(Copier, AFileHeldOpenCannotBeReplacedAndKeepsItsContentThroughTheUndo) {
   payload.Add("busy.exe", SampleContent(3000, 15), true);
+  ASSERT_TRUE(WriteWholeFile(InDestination("busy.exe"), "running"));
   FileLock lock(InDestination("busy.exe"));
   ASSERT_TRUE(lock.Held());
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(installState.failure.code, FAILURE_CANNOT_CREATE_FILE);
   EXPECT_STREQ(installState.failure.Argument(), "busy.exe");
-  // Nothing is deleted once the expansion has begun, and the compressed data is not lost.
-  copier->Release();
-  EXPECT_EQ(ReadWholeFile(InDestination("busy.ex_")), payload.StoredForm(0));
+  lock.Unlock();
+  EXPECT_EQ(Installed("busy.exe"), "running");
+  ASSERT_TRUE(Undo());
+  EXPECT_EQ(Installed("busy.exe"), "running");
+  EXPECT_EQ(FilesIn(destination), std::vector<std::string>{"busy.exe"});
 }
 
 TEST_F(Copier, WrittenFilesCarryTheCataloguesTimeStamp) {

@@ -1,0 +1,80 @@
+#include "finish/run_end.h"
+
+#include <windows.h>
+
+#include "core/bounded_text.h"
+#include "core/install_state.h"
+#include "core/recorded_changes.h"
+#include "registration/registry_values.h"
+
+namespace {
+
+// The forms of a file that a run writes before the file takes its name.
+const char TEMPORARY_MARKS[] = {WHOLE_MARK, COMPRESSED_MARK, '\0'};
+
+bool ReadLine(HKEY record, int number, char (&text)[RECORD_LINE_CAPACITY]) {
+  char name[12];
+  RecordLineName(number, name);
+  DWORD type;
+  DWORD size = sizeof text - 1;
+  if (RegQueryValueExA(record, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
+      type != REG_SZ)
+    return false;
+  text[size] = '\0';
+  return true;
+}
+
+// The path with its mark in out; false when it has none. A call, not copied into each use.
+__attribute__((noinline)) bool Marked(const char* path, char mark, char (&out)[PATH_CAPACITY]) {
+  CopyBounded(out, sizeof out, path);
+  return MakeMarkedName(out, mark);
+}
+
+void UndoFile(const RecordLine& line) {
+  char marked[PATH_CAPACITY];
+  for (const char* mark = TEMPORARY_MARKS; *mark != '\0'; ++mark)
+    if (Marked(line.path, *mark, marked)) DeleteFileA(marked);
+  if (line.kind == RECORD_FILE_CREATED) {
+    // Fails, and does nothing, for a file that is no font the run added.
+    RemoveFontResourceA(line.path);
+    DeleteFileA(line.path);
+  } else if (Marked(line.path, KEPT_MARK, marked)) {
+    if (MoveFileExA(marked, line.path, MOVEFILE_REPLACE_EXISTING)) {
+      // Where the kept name is a second name of the file still under the path (the run
+      // stopped before the new file took it), the rename may change nothing and keep both.
+      DeleteFileA(marked);
+    } else if (GetFileAttributesA(marked) != INVALID_FILE_ATTRIBUTES) {
+      // Windows 95, 98 and Me cannot rename over a file: the kept copy stays until it has
+      // the name again.
+      DeleteFileA(line.path);
+      MoveFileA(marked, line.path);
+    }
+  }
+}
+
+} // namespace
+
+bool EndRecordedRun(const char* recordKey, RunEnd end) {
+  HKEY record;
+  if (RegOpenKeyA(HKEY_LOCAL_MACHINE, recordKey, &record) != ERROR_SUCCESS) return false;
+  char text[RECORD_LINE_CAPACITY];
+  int count = 0;
+  while (ReadLine(record, count, text)) ++count;
+  while (count-- > 0) {
+    RecordLine line;
+    if (!ReadLine(record, count, text) || !ReadRecordLine(text, line)) continue;
+    if (end == COMPLETE_RUN) {
+      char kept[PATH_CAPACITY];
+      if (line.kind == RECORD_FILE_REPLACED && Marked(line.path, KEPT_MARK, kept)) DeleteFileA(kept);
+    } else if (line.kind == RECORD_DIRECTORY_CREATED) {
+      // Only when empty: whatever else is in it by now is not the run's to delete.
+      RemoveDirectoryA(line.path);
+    } else {
+      UndoFile(line);
+    }
+  }
+  RegCloseKey(record);
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, recordKey);
+  installState.recordLines = 0;
+  return true;
+}
