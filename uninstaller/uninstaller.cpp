@@ -122,8 +122,15 @@ UINT RunUninstaller() {
     code = RefuseCommandLine(message);
   } else if (FindInstallation(installation)) {
     // A run of setup.exe that was killed is undone first: it put back what was there before.
+    // Where that run had put this program down, the running program cannot delete itself:
+    // with nothing else left, it goes at the next restart, as after an uninstallation.
+    const bool putDownByTheRun = RunCreated(RUN_RECORD_KEY, installation.program);
     EndRecordedRun(RUN_RECORD_KEY, UNDO_RUN);
     code = Uninstall(installation, message);
+    if (putDownByTheRun && code == UNINSTALL_NOTHING_INSTALLED) {
+      RemovalReport report;
+      ScheduleRestartDeletion(installation, report);
+    }
   } else {
     CopyBounded(message, MESSAGE_CAPACITY, "The uninstaller cannot tell which folder it runs from. Nothing was changed.");
     Tell(message, MB_ICONSTOP);

@@ -78,3 +78,15 @@ bool EndRecordedRun(const char* recordKey, RunEnd end) {
   installState.recordLines = 0;
   return true;
 }
+
+bool RunCreated(const char* recordKey, const char* path) {
+  HKEY record;
+  if (RegOpenKeyA(HKEY_LOCAL_MACHINE, recordKey, &record) != ERROR_SUCCESS) return false;
+  char text[RECORD_LINE_CAPACITY];
+  RecordLine line;
+  bool created = false;
+  for (int number = 0; !created && ReadLine(record, number, text); ++number)
+    created = ReadRecordLine(text, line) && line.kind == RECORD_FILE_CREATED && lstrcmpiA(line.path, path) == 0;
+  RegCloseKey(record);
+  return created;
+}

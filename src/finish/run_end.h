@@ -11,4 +11,7 @@ enum RunEnd { UNDO_RUN, COMPLETE_RUN };
 // full. False when there is no record.
 bool EndRecordedRun(const char* recordKey, RunEnd end);
 
+// Whether the record says that its run created the file at this path.
+bool RunCreated(const char* recordKey, const char* path);
+
 #endif

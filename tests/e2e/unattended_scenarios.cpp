@@ -272,6 +272,24 @@ INSTANTIATE_TEST_SUITE_P(Steps, KilledReinstallation,
                                          KillAt{"Registry", {"advapi32.dll", "RegSetValueA", 2}, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A first installation killed in its copy, after the uninstaller had been put down: started
+// as a person would start the only program in the folder, the uninstaller undoes the run and
+// leaves itself and the folder for the next restart.
+TEST(Unattended, AFirstInstallationKilledInItsCopyIsUndoneByTheUninstaller) {
+  CreateDirectoryA("C:\\medium", nullptr);
+  CreateDirectoryA(MEDIUM_DISK, nullptr);
+  const StoppedRun killed = RunUntilCall(SetupPath(), "/S", {"kernel32.dll", "MoveFileExA", 3}, MEDIUM_DISK);
+  ASSERT_TRUE(killed.stopped);
+  ASSERT_TRUE(RunRecordExists());
+  const UnattendedOutcome uninstall = RunUninstaller("/S");
+  EXPECT_TRUE(uninstall.ended);
+  EXPECT_EQ(uninstall.exitCode, 4u);
+  EXPECT_FALSE(RunRecordExists());
+  EXPECT_EQ(FilesIn(INSTALL_FOLDER), std::vector<std::string>{"uninstal.exe"});
+  EXPECT_EQ(PendingList(), PendingStrings({"\\??\\" + Installed("uninstal.exe"), "",
+                                           "\\??\\" + std::string(INSTALL_FOLDER), ""}));
+}
+
 // Drive E: of 1 MiB, less than the 1.8 MB that the files need.
 TEST(UnattendedOnASmallDrive, EndsBeforeAnythingIsWritten) {
   ExpectUnseenEnd(RunSetup("/S /LOG=" + std::string(SETUP_LOG) + " /D=E:\\TARN"), 14u);
