@@ -110,7 +110,8 @@ TEST_F(Copy, AbortAnsweredNoLetsTheCopyFinish) {
 
 class StopAt : public Copy, public testing::WithParamInterface<bool> {};
 
-// Abort, or the close box: Yes ends on the error page, and nothing was copied.
+// Abort, or the close box: Yes ends on the error page, nothing was copied, and the run is
+// undone.
 TEST_P(StopAt, YesEndsOnTheAbortedPage) {
   POINT stop = setup.ButtonPoint(IDC_EXIT);
   if (GetParam()) {
@@ -123,7 +124,10 @@ TEST_P(StopAt, YesEndsOnTheAbortedPage) {
   EXPECT_TRUE(OnErrorPageSaying(setup, "Installation aborted."));
   EXPECT_EQ(FilesIn(INSTALL_FOLDER), std::vector<std::string>{});
   setup.Click(IDC_EXIT);
-  EXPECT_TRUE(setup.WaitForExit());
+  ASSERT_TRUE(setup.WaitForExit());
+  // The folder that the run made goes with it.
+  EXPECT_FALSE(Exists(INSTALL_FOLDER));
+  EXPECT_FALSE(RunRecordExists());
 }
 
 INSTANTIATE_TEST_SUITE_P(ExitButtonOrCloseBox, StopAt, testing::Bool(),
