@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/file_rules.h"
+#include "core/bounded_text.h"
 
 namespace {
 
@@ -20,6 +20,13 @@ bool MakeMarkedName(char* path, char mark) {
   if (dot == nullptr || dot[1] == '\0') return false;
   path[std::strlen(path) - 1] = mark;
   return true;
+}
+
+bool MakeMarkedCopy(const char* path, char mark, char (&out)[PATH_CAPACITY]) {
+  CopyBounded(out, sizeof out, path);
+  if (MakeMarkedName(out, mark)) return true;
+  out[0] = '\0';
+  return false;
 }
 
 bool ComposeRecordLine(char (&out)[RECORD_LINE_CAPACITY], RecordKind kind, const char* path) {

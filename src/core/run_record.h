@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+#include "core/file_rules.h"
+
 enum RecordKind : char {
   RECORD_FILE_CREATED = 'F',  // undone by deleting it
   RECORD_FILE_REPLACED = 'R', // its kept copy (KEPT_MARK) goes back; deleted once the run completes
@@ -23,6 +25,8 @@ constexpr char COMPRESSED_MARK = '_';
 // Replaces the last character of the path by the mark (tarn.exe gives tarn.ex~). False, path
 // unchanged, when the file's name has no dot or ends in it.
 bool MakeMarkedName(char* path, char mark);
+// The path with its mark in out; false, out empty, when the name takes none.
+bool MakeMarkedCopy(const char* path, char mark, char (&out)[PATH_CAPACITY]);
 
 // Room for the longest line: kind, a path of PATH_CAPACITY and its NUL.
 constexpr size_t RECORD_LINE_CAPACITY = 264;

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "core/bounded_text.h"
 #include "core/install_state.h"
 #include "core/recorded_changes.h"
 #include "registration/registry_values.h"
@@ -24,21 +23,15 @@ bool ReadLine(HKEY record, int number, char (&text)[RECORD_LINE_CAPACITY]) {
   return true;
 }
 
-// The path with its mark in out; false when it has none. A call, not copied into each use.
-__attribute__((noinline)) bool Marked(const char* path, char mark, char (&out)[PATH_CAPACITY]) {
-  CopyBounded(out, sizeof out, path);
-  return MakeMarkedName(out, mark);
-}
-
 void UndoFile(const RecordLine& line) {
   char marked[PATH_CAPACITY];
   for (const char* mark = TEMPORARY_MARKS; *mark != '\0'; ++mark)
-    if (Marked(line.path, *mark, marked)) DeleteFileA(marked);
+    if (MakeMarkedCopy(line.path, *mark, marked)) DeleteFileA(marked);
   if (line.kind == RECORD_FILE_CREATED) {
     // Fails, and does nothing, for a file that is no font the run added.
     RemoveFontResourceA(line.path);
     DeleteFileA(line.path);
-  } else if (Marked(line.path, KEPT_MARK, marked)) {
+  } else if (MakeMarkedCopy(line.path, KEPT_MARK, marked)) {
     if (MoveFileExA(marked, line.path, MOVEFILE_REPLACE_EXISTING)) {
       // Where the kept name is a second name of the file still under the path (the run
       // stopped before the new file took it), the rename may change nothing and keep both.
@@ -65,7 +58,7 @@ bool EndRecordedRun(const char* recordKey, RunEnd end) {
     if (!ReadLine(record, count, text) || !ReadRecordLine(text, line)) continue;
     if (end == COMPLETE_RUN) {
       char kept[PATH_CAPACITY];
-      if (line.kind == RECORD_FILE_REPLACED && Marked(line.path, KEPT_MARK, kept)) DeleteFileA(kept);
+      if (line.kind == RECORD_FILE_REPLACED && MakeMarkedCopy(line.path, KEPT_MARK, kept)) DeleteFileA(kept);
     } else if (line.kind == RECORD_DIRECTORY_CREATED) {
       // Only when empty: whatever else is in it by now is not the run's to delete.
       RemoveDirectoryA(line.path);

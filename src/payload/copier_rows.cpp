@@ -52,7 +52,7 @@ int PayloadCopier::OpenProgramDirectorySource(const FileEntry& row) {
   if (source == HFILE_ERROR) {
     if (!ContinueUnlessStopped()) return 0;
     // Else its compressed form, expanded as it is read.
-    if (!MakeCompressedName(path)) return Fail(FAILURE_SOURCE_MISSING, row.name);
+    if (!MakeMarkedName(path, COMPRESSED_MARK)) return Fail(FAILURE_SOURCE_MISSING, row.name);
     if (!NeedLz32(row)) return 0;
     source = lz.OpenFile(path, &opened, OF_READ);
     if (source < 0) return Fail(FAILURE_SOURCE_MISSING, row.name);
@@ -151,8 +151,7 @@ int PayloadCopier::FinishFile(const FileEntry& row, const RowPaths& paths) {
 int PayloadCopier::TakeName(const FileEntry& row, const RowPaths& paths) {
   if (replacing) {
     char kept[PATH_CAPACITY];
-    CopyBounded(kept, sizeof kept, paths.target);
-    MakeMarkedName(kept, KEPT_MARK); // the target has a dot: its whole form was named
+    MakeMarkedCopy(paths.target, KEPT_MARK, kept); // the target has a dot: its whole form was named
     // A second name of the old file where the system has them: the target then never goes
     // missing, as the whole file replaces it in one step. Else the old file moves aside, and
     // until the next rename the target is missing; the record brings it back.

@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-#include "core/run_record.h"
-
 // How far a copy has come, in bytes of the installed sizes of the selected rows.
 // Each row is credited at most its own size, whatever the length of its stored form (an SZDD
 // image may be longer than the file it expands to), so done bytes never go back, never pass
@@ -55,9 +53,5 @@ StampCalendar StampCalendarOf(int32_t day, int32_t month, int32_t catalogueYear,
 
 // Whether the name's last dot begins the extension ".fon", in any letter case.
 bool IsFontFileName(const char* name);
-
-// Replaces the last character of the path by "_" (tarn.exe gives tarn.ex_). False, path
-// unchanged, when the path has no dot or ends in its last dot.
-inline bool MakeCompressedName(char* path) { return MakeMarkedName(path, COMPRESSED_MARK); }
 
 #endif

@@ -137,9 +137,7 @@ bool PayloadCopier::TargetPath(const char* name, int32_t sharedChoice, char (&ou
 
 void PayloadCopier::PlanRow(const FileEntry& row, RowPaths& paths) const {
   TargetPath(row.name, row.intoSharedDirectory, paths.target);
-  CopyBounded(paths.whole, sizeof paths.whole, paths.target);
-  CopyBounded(paths.output, sizeof paths.output, paths.target);
   // A target without names for its forms leaves them empty: no file is made for it.
-  if (!MakeMarkedName(paths.whole, WHOLE_MARK)) paths.whole[0] = '\0';
-  if (!MakeMarkedName(paths.output, ExpandsAfterCopy(row) ? COMPRESSED_MARK : WHOLE_MARK)) paths.output[0] = '\0';
+  MakeMarkedCopy(paths.target, WHOLE_MARK, paths.whole);
+  MakeMarkedCopy(paths.target, ExpandsAfterCopy(row) ? COMPRESSED_MARK : WHOLE_MARK, paths.output);
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace {
@@ -184,30 +183,6 @@ TEST(StampCalendar, MinuteIsTheVersionsLowByteReadAsDecimalDigits) {
   EXPECT_EQ(StampMinute(0x0910), 10);
   // The major version plays no part.
   EXPECT_EQ(StampMinute(0x4503), 3);
-}
-
-} // namespace
-
-namespace {
-
-std::string Compressed(std::string path) {
-  char buffer[64];
-  path.copy(buffer, sizeof buffer - 1);
-  buffer[path.size()] = '\0';
-  if (!MakeCompressedName(buffer)) return "(none)";
-  return buffer;
-}
-
-TEST(PayloadPath, CompressedNameReplacesTheLastCharacter) {
-  EXPECT_EQ(Compressed("C:\\Program Files\\TARN\\tarn.exe"), "C:\\Program Files\\TARN\\tarn.ex_");
-  EXPECT_EQ(Compressed("tarnsyst.trn"), "tarnsyst.tr_");
-  EXPECT_EQ(Compressed("a.b"), "a._");
-}
-
-TEST(PayloadPath, NoDotOrATrailingDotHasNoCompressedName) {
-  EXPECT_EQ(Compressed("C:\\TARN\\README"), "(none)");
-  EXPECT_EQ(Compressed("C:\\TARN\\tarn."), "(none)");
-  EXPECT_EQ(Compressed(""), "(none)");
 }
 
 TEST(PayloadPath, FontsAreKnownByTheirLastExtensionInAnyCase) {

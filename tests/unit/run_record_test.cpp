@@ -54,9 +54,11 @@ TEST(RunRecord, MarkedNamesChangeTheNamesLastCharacterOnly) {
   } cases[] = {
       {"C:\\TARN\\tarn.exe", WHOLE_MARK, "C:\\TARN\\tarn.ex~"},
       {"C:\\TARN\\tarn.hlp", KEPT_MARK, "C:\\TARN\\tarn.hl#"},
+      {"tarnsyst.trn", COMPRESSED_MARK, "tarnsyst.tr_"},
       {"C:\\TARN\\a.b", COMPRESSED_MARK, "C:\\TARN\\a._"},
       {"C:\\TARN\\tarn.", WHOLE_MARK, nullptr},
       {"C:\\TARN\\README", WHOLE_MARK, nullptr},
+      {"", WHOLE_MARK, nullptr},
       // The dot of a folder is not the name's.
       {"C:\\TARN.12\\README", WHOLE_MARK, nullptr},
   };
@@ -65,6 +67,9 @@ TEST(RunRecord, MarkedNamesChangeTheNamesLastCharacterOnly) {
     std::snprintf(path, sizeof path, "%s", c.path);
     EXPECT_EQ(MakeMarkedName(path, c.mark), c.marked != nullptr) << c.path;
     EXPECT_STREQ(path, c.marked != nullptr ? c.marked : c.path);
+    char copy[PATH_CAPACITY];
+    EXPECT_EQ(MakeMarkedCopy(c.path, c.mark, copy), c.marked != nullptr) << c.path;
+    EXPECT_STREQ(copy, c.marked != nullptr ? c.marked : "");
   }
 }
 
