@@ -191,6 +191,8 @@ void RunFrame(WizardStart start) {
     }
     if (installState.stopRequested) {
       installState.stopRequested = 0;
+      // Abort or the close box in a work page's pause: the run did not complete.
+      if (installState.failure.code == NO_FAILURE && OnWorkPage()) Fail(FAILURE_ABORTED);
       DestroyWindow(installState.mainWindow);
     }
   }

@@ -67,7 +67,7 @@ struct InstallState {
   int databaseChosen;
   int replaceChosen; // the replace page's answer, kept across visits; Next needs it
   int recordLines;   // lines of the run's record written so far; 0 when it has none
-  int copyComplete;  // every file is in place: from the registry page on the files stay, however the run ends
+  int registryDone;  // files and registry are in place: from the icons page on they stay, however the run ends
   char destinationDirectory[PATH_CAPACITY];
   char sharedDirectory[PATH_CAPACITY];
   CommandLine commandLine;

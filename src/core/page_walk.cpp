@@ -184,11 +184,14 @@ void ShowPlatformErrorPage() {
   LeaveOnlyExit();
 }
 
-void TakeUnattendedStep() {
+bool OnWorkPage() {
   const int position = installState.pagePosition;
+  return PageAtPosition(installState.pageSequence, position + 1) != END_OF_SEQUENCE && IsWorkPage(RowAt(position));
+}
+
+void TakeUnattendedStep() {
   const bool failed = installState.failure.code != NO_FAILURE;
-  const bool last = PageAtPosition(installState.pageSequence, position + 1) == END_OF_SEQUENCE;
-  if (!failed && !last && IsWorkPage(RowAt(position))) return;
+  if (!failed && OnWorkPage()) return;
   if (!failed && IsWindowEnabled(FrameButton(IDC_NEXT)))
     NextPage();
   else

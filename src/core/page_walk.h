@@ -67,4 +67,7 @@ void StartPageWalk();
 // a destination without room) the run ends; a work page moves on by itself.
 void TakeUnattendedStep();
 
+// Whether a work page (copy, registry, icons) stands, one that moves on by itself.
+bool OnWorkPage();
+
 #endif

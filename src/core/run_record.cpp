@@ -29,16 +29,23 @@ bool MakeMarkedCopy(const char* path, char mark, char (&out)[PATH_CAPACITY]) {
   return false;
 }
 
-bool ComposeRecordLine(char (&out)[RECORD_LINE_CAPACITY], RecordKind kind, const char* path) {
-  const char head[] = {kind, '\0'};
+bool ComposeRecordLine(char (&out)[RECORD_LINE_CAPACITY], RecordKind kind, char root, const char* path) {
+  const char head[] = {kind, root, '\0'};
   return JoinPath(out, sizeof out, {head, path});
 }
 
 bool ReadRecordLine(const char* text, RecordLine& line) {
-  line = RecordLine{text[0], text + 1};
-  if ((line.kind != RECORD_FILE_CREATED && line.kind != RECORD_FILE_REPLACED && line.kind != RECORD_DIRECTORY_CREATED) ||
-      !IsAbsoluteOnDrive(line.path))
+  line = RecordLine{text[0], 0, text + 1};
+  if (line.kind == RECORD_KEY_CREATED || line.kind == RECORD_KEY_LEVEL_CREATED || line.kind == RECORD_KEY_SAVED) {
+    line.root = *line.path++;
+    if ((line.root != RECORD_CLASSES_ROOT && line.root != RECORD_MACHINE_ROOT) || *line.path == '\\' ||
+        *line.path == '\0')
+      return false;
+  } else if ((line.kind != RECORD_FILE_CREATED && line.kind != RECORD_FILE_REPLACED &&
+              line.kind != RECORD_DIRECTORY_CREATED) ||
+             !IsAbsoluteOnDrive(line.path)) {
     return false;
+  }
   for (const char* at = line.path; *at != '\0'; ++at)
     if (static_cast<unsigned char>(*at) < ' ') return false;
   return true;

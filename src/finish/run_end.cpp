@@ -45,6 +45,33 @@ void UndoFile(const RecordLine& line) {
   }
 }
 
+void UndoKey(HKEY record, const RecordLine& line, int number) {
+  const HKEY root = line.root == RECORD_CLASSES_ROOT ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
+  char name[12];
+  HKEY key;
+  if (line.kind == RECORD_KEY_LEVEL_CREATED) {
+    // Only when nothing is in it: what another program has put there by now is not the run's.
+    if (RegOpenKeyA(root, line.path, &key) != ERROR_SUCCESS) return;
+    DWORD size = sizeof name;
+    const bool empty = RegEnumKeyA(key, 0, name, sizeof name) == ERROR_NO_MORE_ITEMS &&
+                       RegEnumValueA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_NO_MORE_ITEMS;
+    RegCloseKey(key);
+    if (empty) RegDeleteKeyA(root, line.path);
+    return;
+  }
+  // Without its saved copy a saved key stays as it is: deleting it would lose what was there.
+  RecordLineName(number, name);
+  HKEY saved = nullptr;
+  if (line.kind == RECORD_KEY_SAVED && RegOpenKeyA(record, name, &saved) != ERROR_SUCCESS) return;
+  DeleteKeyTree(root, line.path);
+  if (saved == nullptr) return;
+  if (RegCreateKeyA(root, line.path, &key) == ERROR_SUCCESS) {
+    CopyKeyTree(saved, key);
+    RegCloseKey(key);
+  }
+  RegCloseKey(saved);
+}
+
 } // namespace
 
 bool EndRecordedRun(const char* recordKey, RunEnd end) {
@@ -59,6 +86,8 @@ bool EndRecordedRun(const char* recordKey, RunEnd end) {
     if (end == COMPLETE_RUN) {
       char kept[PATH_CAPACITY];
       if (line.kind == RECORD_FILE_REPLACED && MakeMarkedCopy(line.path, KEPT_MARK, kept)) DeleteFileA(kept);
+    } else if (line.root != 0) {
+      UndoKey(record, line, count);
     } else if (line.kind == RECORD_DIRECTORY_CREATED) {
       // Only when empty: whatever else is in it by now is not the run's to delete.
       RemoveDirectoryA(line.path);

@@ -1,6 +1,7 @@
 #include "registration/file_type.h"
 
 #include "core/file_rules.h"
+#include "core/recorded_changes.h"
 #include "core/unattended.h"
 #include "registration/registry_values.h"
 
@@ -67,7 +68,7 @@ bool WriteChain(KeyPair& keys, const FileTypeEntry& row, const char* extensionKe
 
 void NoteEarlierFileType(const char* extensionKey, const char* earlier) {
   HKEY key;
-  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, installState.catalogue.productKey, &key) != ERROR_SUCCESS) return;
+  if (CreateRecordedKey(HKEY_LOCAL_MACHINE, installState.catalogue.productKey, &key) != ERROR_SUCCESS) return;
   SetNamedText(key, extensionKey, earlier);
   RegCloseKey(key);
 }
@@ -84,7 +85,9 @@ int RegisterFileType(RegistrationState& state, const FileTypeEntry& row, const c
   char earlier[PATH_CAPACITY];
   if (!FileTypeKeys(row, extensionKey, identifier, PATH_CAPACITY)) return 0;
   const Takeover takeover = AskBeforeTakingOver(state, row, extensionKey, earlier);
-  if (takeover == DECLINED) return 0;
+  if (takeover == DECLINED || !SaveKeyBeforeChange(HKEY_CLASSES_ROOT, extensionKey) ||
+      !SaveKeyBeforeChange(HKEY_CLASSES_ROOT, identifier))
+    return 0;
   if (takeover == REPLACE) {
     // Another identifier that the extension named before stays where it is, and is noted, so
     // that the uninstaller can give the type back to it.

@@ -12,8 +12,8 @@ void OpenRegistration(HWND page) { openRegistration.Open(page); }
 
 int RunRegistration(HWND) {
   if (!RunRegistryStep(*openRegistration.Get())) return WORK_FAILED;
-  // Before the pause rather than on leaving: an Abort during the pause ends the program, and
-  // what was installed must still be removable from the list of programs.
+  // Before the pause rather than on leaving: the page's work is whole when the pause begins,
+  // and an Abort there undoes it with the files.
   if (installState.programChosen) RegisterProduct();
   return WORK_DONE;
 }

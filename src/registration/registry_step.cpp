@@ -4,6 +4,7 @@
 
 #include "core/bounded_text.h"
 #include "core/page_walk.h"
+#include "core/recorded_changes.h"
 #include "destination/directories.h"
 #include "destination/disk_space.h"
 #include "registration/file_type.h"
@@ -17,7 +18,9 @@ const char APP_PATHS[] = "\\App Paths\\";
 // Creates the row's key and writes its value; 0 when the key cannot be created.
 int WriteRegistryRow(const RegistryEntry& row, const char* directory) {
   HKEY key;
-  if (RegCreateKeyA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(row.rootKey)), row.subkey, &key) != ERROR_SUCCESS)
+  // Widened with its sign, as the system's headers make the predefined handles.
+  const HKEY root = reinterpret_cast<HKEY>(static_cast<LONG_PTR>(static_cast<LONG>(row.rootKey)));
+  if (CreateRecordedKey(root, row.subkey, &key) != ERROR_SUCCESS)
     return 0;
   if (row.value != nullptr) {
     char value[PATH_CAPACITY];
@@ -146,12 +149,12 @@ int RegisterSharedComponent() {
   char path[PATH_CAPACITY];
   HKEY key;
   if (!JoinPath(path, sizeof path, {catalogue.productKey, "\\Shared"}) ||
-      RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
+      CreateRecordedKey(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
     return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   const bool isNew = MarkProduct(key, catalogue.sharedName);
   RegCloseKey(key);
   if (!JoinPath(path, sizeof path, {catalogue.makerKey, "\\", catalogue.sharedFolder, "\\Shared"}) ||
-      RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
+      CreateRecordedKey(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
     return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   const bool counted = Count(key, catalogue.sharedName, isNew);
   RegCloseKey(key);
@@ -175,8 +178,9 @@ void RegisterProduct() {
       RegCloseKey(entry);
     }
   }
-  RegSetValueA(HKEY_LOCAL_MACHINE, catalogue.productKey, REG_SZ, catalogue.productNumber,
-               std::strlen(catalogue.productNumber));
+  if (SaveKeyBeforeChange(HKEY_LOCAL_MACHINE, catalogue.productKey))
+    RegSetValueA(HKEY_LOCAL_MACHINE, catalogue.productKey, REG_SZ, catalogue.productNumber,
+                 std::strlen(catalogue.productNumber));
 }
 
 int RegisterAppPath(const char* fileName) {
@@ -184,7 +188,7 @@ int RegisterAppPath(const char* fileName) {
   char path[PATH_CAPACITY];
   HKEY key;
   if (!JoinPath(path, sizeof path, {CURRENT_VERSION_KEY, APP_PATHS, fileName}) ||
-      RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
+      CreateRecordedKey(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
     return Fail(FAILURE_CANNOT_CREATE_REGISTRY_ENTRY);
   const char* shared = GetSharedDirectory();
   if (JoinDirectoryAndName(path, sizeof path, GetDestinationDirectory(), fileName)) SetDefaultText(key, path);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/recorded_changes.h"
+
 namespace {
 constexpr DWORD SUBKEY_NAME_CAPACITY = 100;
 } // namespace
@@ -20,7 +22,7 @@ HKEY WriteUninstallEntry(const char* keyName, const char* displayName, const cha
   char path[PATH_CAPACITY];
   HKEY key;
   if (!JoinPath(path, sizeof path, {UNINSTALL_KEY, keyName}) ||
-      RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+      CreateRecordedKey(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
     return nullptr;
   SetNamedText(key, "DisplayName", displayName);
   SetNamedText(key, "UninstallString", command);

@@ -19,7 +19,7 @@
 namespace {
 
 const char UNDONE[] TARN_WITH_CODE = "Undone";
-const char UNDONE_WHAT[] TARN_WITH_CODE = "every file and folder this run had changed";
+const char UNDONE_WHAT[] TARN_WITH_CODE = "every file, folder and registry key this run had changed";
 
 // The uninstaller removes files only from a folder that setup.exe put every file in.
 void NoteInstalledFolder() {
@@ -63,10 +63,11 @@ int LeaveDestination() {
   return LEAVE_GO_ON;
 }
 
-// Every file is in place: an error, an Abort or a kill from here on keeps them, and a second
-// run completes what is missing. The record goes now, so that nothing can undo them later.
-void EnterRegistry() {
-  installState.copyComplete = 1;
+// The files and the registry are in place: an error, an Abort or a kill from here on keeps
+// them, and a second run makes the group. The record goes now, so that nothing can undo them
+// later.
+void EnterIcons() {
+  installState.registryDone = 1;
   EndRecordedRun(RUN_RECORD_KEY, COMPLETE_RUN);
   NoteInstalledFolder();
 }
@@ -83,8 +84,8 @@ const PageRow PAGES[PAGE_COUNT] TARN_WITH_CODE = {
     {"REPLACEDLG", nullptr, ReplacePageProc, nullptr, nullptr, 0, 0},
     {"STARTDLG", nullptr, DefaultPageProc, nullptr, nullptr, 0, 0},
     {"COPYFILESDLG", nullptr, CopyPageProc, nullptr, nullptr, 500, 0},
-    {"REGISTRYDLG", nullptr, RegistryPageProc, EnterRegistry, nullptr, 400, 0},
-    {"NEWICONDLG", nullptr, IconsPageProc, nullptr, nullptr, 500, 0},
+    {"REGISTRYDLG", nullptr, RegistryPageProc, nullptr, nullptr, 400, 0},
+    {"NEWICONDLG", nullptr, IconsPageProc, EnterIcons, nullptr, 500, 0},
     {"READYDLG", nullptr, FinishPageProc, EnterFinish, nullptr, 0, 0},
 };
 
@@ -154,11 +155,11 @@ int RunInstaller(HINSTANCE instance) {
     RunFrame(StartWizard);
   else
     Fail(FAILURE_COMMAND_LINE, options.notUnderstood);
-  // Once every file is in place, no restart operation of earlier days may delete what the run
+  // Once the files and the registry are in place, no restart operation of earlier days may delete what the run
   // installed, however it ended (a completed run took them back in its finishing step
   // already). Before that, the run is undone and they are as they were.
   bool undone = false;
-  if (installState.copyComplete)
+  if (installState.registryDone)
     TakeBackRestartOperations();
   else
     undone = EndRecordedRun(RUN_RECORD_KEY, UNDO_RUN);

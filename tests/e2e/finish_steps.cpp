@@ -10,6 +10,7 @@
 #include "held_still.h"
 #include "input.h"
 #include "message_box.h"
+#include "registry_text.h"
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "test_environment.h"
@@ -155,4 +156,11 @@ std::string LowerCaseShortPath(const std::string& path) {
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return lower;
+}
+
+std::string ProductRegistry() {
+  return RegistryTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Veltrum") +
+         RegistryTree(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TARN 12.3") +
+         RegistryTree(HKEY_CLASSES_ROOT, ".trn") + RegistryTree(HKEY_CLASSES_ROOT, "trnfile") +
+         RegistryTree(HKEY_CLASSES_ROOT, "otherfile");
 }

@@ -56,4 +56,8 @@ std::string PendingStrings(const std::vector<std::string>& strings);
 // recorded it.
 std::string LowerCaseShortPath(const std::string& path);
 
+// The product's part of the registry as text (RegistryTree): its keys below the maker's, its
+// uninstall entry, and the file type with the identifiers that may name it.
+std::string ProductRegistry();
+
 #endif

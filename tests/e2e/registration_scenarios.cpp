@@ -12,6 +12,7 @@
 #include <string>
 
 #include "copy_steps.h"
+#include "destination_steps.h"
 #include "finish_steps.h"
 #include "installer_session.h"
 #include "message_box.h"
@@ -20,6 +21,7 @@
 #include "resource_ids.h"
 #include "screenshot_album.h"
 #include "shell_open.h"
+#include "unattended_run.h"
 #include "whole_file.h"
 #include "wizard_steps.h"
 
@@ -111,10 +113,11 @@ TEST_F(Registration, WritesTheRegistryAndTheProductBeforeItsPause) {
   ExpectTheProductRegistered(true);
 }
 
-// Abort during the pause ends the program at once. What was installed can still be removed
-// from the list of programs, and the restart deletions that an earlier uninstallation left on
-// the uninstaller and the folder are taken back, as they are on the way to the finish page.
-TEST_F(Registration, AnAbortInItsPauseEndsTheRunWithTheProductRemovable) {
+// Abort as the icons page begins (the click given while the registry page's timer was held)
+// ends the program at once: the files and the registry stay, the product can be removed from
+// the list of programs, and the restart deletions that an earlier uninstallation left on the
+// uninstaller and the folder are taken back, as they are on the way to the finish page.
+TEST_F(Registration, AnAbortAsTheIconsPageBeginsKeepsTheProductRemovable) {
   const std::string uninstaller = std::string(INSTALL_FOLDER) + "\\uninstal.exe";
   ASSERT_TRUE(SeedPendingList({"\\??\\" + uninstaller, "", "\\??\\" + std::string(INSTALL_FOLDER), ""}));
   MessageHold hold(setup.Frame(), WM_TIMER, MOVE_ON_TIMER, REGISTRY_TITLE);
@@ -124,9 +127,47 @@ TEST_F(Registration, AnAbortInItsPauseEndsTheRunWithTheProductRemovable) {
   setup.ClickWhileHeld({setup.ButtonPoint(IDC_EXIT)});
   hold.Release();
   ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(setup.ExitCode(), 10u);
   ExpectTheProductRegistered(true);
   EXPECT_EQ(PendingList(), PendingStrings({}));
   EXPECT_TRUE(ReadWholeFile(uninstaller).size() > 0);
+}
+
+// Abort during the pause of a reinstallation that took the file type over from another
+// program: the run is undone, the files and the registry are as before it, and the type is
+// the other program's again.
+TEST(Reinstallation, AnAbortInTheRegistryPauseLeavesEverythingAsBefore) {
+  CreateDirectoryA("C:\\medium", nullptr);
+  CreateDirectoryA(MEDIUM_DISK, nullptr);
+  ASSERT_EQ(RunUnattended(SetupPath(), "/S", MEDIUM_DISK).exitCode, 0u);
+  ASSERT_TRUE(SetRegistryText(HKEY_CLASSES_ROOT, ".trn", nullptr, "otherfile"));
+  ASSERT_TRUE(SetRegistryText(HKEY_CLASSES_ROOT, "otherfile", nullptr, "Other Viewer"));
+  const FolderSnapshot files = SnapshotOf(INSTALL_FOLDER);
+  const std::string registry = ProductRegistry();
+
+  InstallerSession setup(SetupPath(), MEDIUM_DISK);
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
+  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, REPLACE_TITLE));
+  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE));
+  // The timer's first tick dropped: the click comes within the pause.
+  MessageHold hold(setup.Frame(), WM_TIMER, MOVE_ON_TIMER, REGISTRY_TITLE, true);
+  ASSERT_TRUE(hold.Armed());
+  setup.Click(IDC_NEXT);
+  HWND question = setup.WaitForMessageBox(FRAME_CAPTION);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(MessageBoxText(question), QUESTION_FOR_OTHER_VIEWER);
+  AnswerMessageBox(question, IDYES);
+  ASSERT_TRUE(hold.WaitUntilHeld());
+  ExpectTheProductsFileType();
+  setup.ClickWhileHeld({setup.ButtonPoint(IDC_EXIT)});
+  hold.Release();
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(setup.ExitCode(), 10u);
+  EXPECT_EQ(SnapshotOf(INSTALL_FOLDER), files);
+  EXPECT_EQ(ProductRegistry(), registry);
+  EXPECT_EQ(Classes(".trn"), "otherfile");
+  EXPECT_FALSE(RunRecordExists());
 }
 
 // The association tried for real: the shell starts the installed program with the document.
@@ -236,6 +277,10 @@ TEST_P(AbortWhileRegistering, AsksAfterTheCurrentRow) {
   ExpectTheProductRegistered(false);
   setup.Click(IDC_EXIT);
   EXPECT_TRUE(setup.WaitForExit());
+  // What the first row wrote goes with the files: nothing of the product is left.
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Veltrum"));
+  EXPECT_EQ(GetFileAttributesA(INSTALL_FOLDER), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(RunRecordExists());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answer, AbortWhileRegistering, testing::Bool(),

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(line.path > text.c_str() && line.path < text.c_str() + text.size());
   for (const char* at = line.path; *at != '\0'; ++at) Check(static_cast<unsigned char>(*at) >= ' ');
   char composed[RECORD_LINE_CAPACITY];
-  if (ComposeRecordLine(composed, static_cast<RecordKind>(line.kind), line.path))
+  if (ComposeRecordLine(composed, static_cast<RecordKind>(line.kind), line.root, line.path))
     Check(std::strcmp(composed, text.c_str()) == 0);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -23,7 +24,42 @@ bool ReadValue(HKEY root, const std::string& key, const char* name, DWORD& type,
   return result == ERROR_SUCCESS;
 }
 
+void AppendTree(HKEY parent, const std::string& path, std::string& out) {
+  HKEY key;
+  if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    out += MISSING;
+    return;
+  }
+  out += "[" + path + "]\n";
+  char name[256];
+  BYTE data[8192];
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = sizeof name;
+    DWORD dataSize = sizeof data;
+    DWORD type;
+    if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS) break;
+    char line[64];
+    std::snprintf(line, sizeof line, "=%lu:", static_cast<unsigned long>(type));
+    out += std::string(name) + line;
+    for (DWORD at = 0; at < dataSize; ++at) {
+      std::snprintf(line, sizeof line, "%02x", data[at]);
+      out += line;
+    }
+    out += "\n";
+  }
+  std::vector<std::string> subkeys;
+  for (DWORD index = 0; RegEnumKeyA(key, index, name, sizeof name) == ERROR_SUCCESS; ++index) subkeys.push_back(name);
+  RegCloseKey(key);
+  for (const std::string& subkey : subkeys) AppendTree(parent, path + "\\" + subkey, out);
+}
+
 } // namespace
+
+std::string RegistryTree(HKEY root, const std::string& key) {
+  std::string out;
+  AppendTree(root, key, out);
+  return out;
+}
 
 std::string RegistryText(HKEY root, const std::string& key, const char* name) {
   DWORD type;

@@ -7,28 +7,34 @@
 
 namespace {
 
-std::string Composed(RecordKind kind, const std::string& path) {
+std::string Composed(RecordKind kind, const std::string& path, char root = 0) {
   char line[RECORD_LINE_CAPACITY];
-  return ComposeRecordLine(line, kind, path.c_str()) ? line : "(refused)";
+  return ComposeRecordLine(line, kind, root, path.c_str()) ? line : "(refused)";
 }
 
 TEST(RunRecord, LinesReadBackAsWritten) {
   const struct {
     RecordKind kind;
+    char root;
     const char* path;
   } cases[] = {
-      {RECORD_FILE_CREATED, "C:\\Program Files\\TARN\\tarn.exe"},
-      {RECORD_FILE_REPLACED, "d:\\TARN\\tarn.hlp"},
-      {RECORD_DIRECTORY_CREATED, "D:\\TARN"},
+      {RECORD_FILE_CREATED, 0, "C:\\Program Files\\TARN\\tarn.exe"},
+      {RECORD_FILE_REPLACED, 0, "d:\\TARN\\tarn.hlp"},
+      {RECORD_DIRECTORY_CREATED, 0, "D:\\TARN"},
+      {RECORD_KEY_CREATED, RECORD_MACHINE_ROOT, "SOFTWARE\\Veltrum\\TARN"},
+      {RECORD_KEY_LEVEL_CREATED, RECORD_MACHINE_ROOT, "SOFTWARE\\Veltrum"},
+      {RECORD_KEY_SAVED, RECORD_CLASSES_ROOT, ".trn"},
   };
   for (const auto& c : cases) {
-    const std::string text = Composed(c.kind, c.path);
+    const std::string text = Composed(c.kind, c.path, c.root);
     RecordLine line;
     ASSERT_TRUE(ReadRecordLine(text.c_str(), line)) << text;
     EXPECT_EQ(line.kind, c.kind);
+    EXPECT_EQ(line.root, c.root);
     EXPECT_STREQ(line.path, c.path);
   }
   EXPECT_EQ(Composed(RECORD_FILE_CREATED, "C:\\a"), "FC:\\a");
+  EXPECT_EQ(Composed(RECORD_KEY_SAVED, "SOFTWARE\\x", RECORD_MACHINE_ROOT), "SMSOFTWARE\\x");
 }
 
 TEST(RunRecord, ALongerLineIsRefusedWhole) {
@@ -40,7 +46,10 @@ TEST(RunRecord, ALongerLineIsRefusedWhole) {
 // Undoing a line that is not surely ours could delete what is not: such lines are passed over.
 TEST(RunRecord, LinesNotOursAreRefused) {
   for (const char* text : {"", "F", "X C:\\a", "fC:\\a", "Ftarn.exe", "F\\a", "FC:\\a\tb", "DC:\\a\n", "RC:",
-                           "DC:relative", "R\\\\server\\share\\a", "F@:\\a", "KMSOFTWARE\\x"}) {
+                           "DC:relative", "R\\\\server\\share\\a", "F@:\\a",
+                           // A key's line: a root it names, and a path below it.
+                           "K", "KM", "KX\\SOFTWARE", "KM\\", "SM\\SOFTWARE", "LC", "SH.trn", "KMa\tb",
+                           "FMSOFTWARE\\x"}) {
     RecordLine line;
     EXPECT_FALSE(ReadRecordLine(text, line)) << '"' << text << '"';
   }

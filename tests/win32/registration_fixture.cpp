@@ -26,6 +26,8 @@ void RegistrationFixture::SetUp() {
   catalogue.displayName = "Morvane 12.3";
   catalogue.uninstallerName = "uninstal.exe";
   catalogue.programFile = "prog.exe";
+  catalogue.runRecordKey = TEST_RUN_RECORD_KEY;
+  installState.recordLines = 0;
   installState.stopRequested = 0;
   installState.failure = FailureRecord{}; // the run's one record: every case starts without a failure
   installState.programChosen = 1;
@@ -39,6 +41,7 @@ void RegistrationFixture::TearDown() {
   installState.stopRequested = 0;
   EXPECT_TRUE(RemoveRegistryTree(HKEY_LOCAL_MACHINE, TEST_ROOT_KEY));
   RemoveRegistryTree(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME);
+  RemoveRegistryTree(HKEY_LOCAL_MACHINE, TEST_RUN_RECORD_KEY);
 }
 
 void RegistrationFixture::SetDestination(const std::string& path) {

@@ -16,6 +16,7 @@ constexpr char TEST_ROOT_KEY[] = "SOFTWARE\\TarnTests";
 constexpr char TEST_PRODUCT_KEY[] = "SOFTWARE\\TarnTests\\Product\\CurrentVersion";
 constexpr char TEST_PRODUCT_NAME[] = "Tarn Test 1.0";
 constexpr char TEST_PRODUCT_NUMBER[] = "TEST 100  R1";
+constexpr char TEST_RUN_RECORD_KEY[] = "SOFTWARE\\TarnTests run";
 constexpr char UNINSTALL_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr char APP_PATHS_KEY[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 constexpr uint32_t HKLM_VALUE = 0x80000002u;

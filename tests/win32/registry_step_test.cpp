@@ -8,6 +8,7 @@
 #include "file_times.h"
 #include "core/install_state.h"
 #include "core/page_walk.h"
+#include "finish/run_end.h"
 #include "registration_fixture.h"
 #include "wizard/product.h"
 
@@ -65,6 +66,40 @@ TEST_F(RegistryStep, AKeyThatCannotBeCreatedEndsTheStepWithARegistryEntryError) 
   EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, ROWS + "\\Third"));
   EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, ".tsa"));
   EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + "TarnTests Extra"));
+}
+
+// Undone, every key that the step and the product's registration touched is as before: a
+// row's key that held a value and a subkey of its own, a file type that another identifier
+// named, an uninstall entry and levels that they made. A level made by the step that another
+// program has written into since stays, with what that program wrote.
+TEST_F(RegistryStep, UndoneEveryKeyIsAsBefore) {
+  const std::string made = std::string(TEST_ROOT_KEY) + "\\Made";
+  ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, ROWS + "\\First", nullptr, "earlier"));
+  ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, ROWS + "\\First\\Below", "kept", "as it was"));
+  ASSERT_TRUE(SetRegistryText(HKEY_CLASSES_ROOT, ".tsc", nullptr, "othertsc"));
+  rows[2] = Row("SOFTWARE\\TarnTests\\Made\\Deeper\\Third", nullptr, 0);
+  FileTypeEntry types[2] = {{COMPONENT_PROGRAM, "tsc", "Test C", "c.exe", 3, "c.exe", ROW_SELECTED}, FileTypeEntry{}};
+  installState.catalogue.fileTypes = types;
+  const auto registry = [] {
+    return RegistryTree(HKEY_LOCAL_MACHINE, TEST_ROOT_KEY) + RegistryTree(HKEY_CLASSES_ROOT, ".tsc") +
+           RegistryTree(HKEY_CLASSES_ROOT, "tscfile") +
+           RegistryTree(HKEY_LOCAL_MACHINE, std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME);
+  };
+  const std::string before = registry();
+  ASSERT_EQ(Run(), 1);
+  RegisterProduct();
+  ASSERT_EQ(Machine(ROWS + "\\First"), "C:\\reg-tests\\dest\\first.exe");
+  ASSERT_EQ(RegistryText(HKEY_CLASSES_ROOT, ".tsc"), "tscfile");
+  ASSERT_EQ(Machine(std::string(UNINSTALL_KEY) + TEST_PRODUCT_NAME, "DisplayName"), "Morvane 12.3");
+  ASSERT_TRUE(SetRegistryText(HKEY_LOCAL_MACHINE, made + "\\Other", nullptr, "another program's"));
+
+  EXPECT_TRUE(EndRecordedRun(TEST_RUN_RECORD_KEY, UNDO_RUN));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, made + "\\Deeper"));
+  EXPECT_EQ(Machine(made + "\\Other"), "another program's");
+  EXPECT_TRUE(RemoveRegistryTree(HKEY_LOCAL_MACHINE, made));
+  EXPECT_EQ(registry(), before);
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, TEST_RUN_RECORD_KEY));
+  RemoveRegistryTree(HKEY_CLASSES_ROOT, ".tsc");
 }
 
 // Without a registry table there is nothing to write; the step goes on to the file types.

@@ -6,7 +6,7 @@ namespace {
 const char HOOK_LIBRARY[] = "tarn_message_hold.dll";
 } // namespace
 
-MessageHold::MessageHold(HWND frame, UINT message, UINT id, const std::string& pageTitle) {
+MessageHold::MessageHold(HWND frame, UINT message, UINT id, const std::string& pageTitle, bool dropped) {
   mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(HoldRequest), HOLD_REQUEST_NAME);
   if (mapping != nullptr)
     request = static_cast<HoldRequest*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(HoldRequest)));
@@ -16,6 +16,7 @@ MessageHold::MessageHold(HWND frame, UINT message, UINT id, const std::string& p
   if (request == nullptr || reached == nullptr || release == nullptr || library == nullptr) return;
   request->message = message;
   request->id = id;
+  request->dropped = dropped ? 1 : 0;
   lstrcpynA(request->pageTitle, pageTitle.c_str(), sizeof request->pageTitle);
   request->armed = 1;
   auto procedure =

@@ -13,8 +13,10 @@
 
 class MessageHold {
 public:
-  // Armed for one stop of the thread that owns the frame; see Armed().
-  MessageHold(HWND frame, UINT message, UINT id, const std::string& pageTitle);
+  // Armed for one stop of the thread that owns the frame; see Armed(). A dropped message is
+  // never handled: a timer's then comes again at its next tick, after the clicks given while
+  // it was held, as a person's click comes before a timer that has not yet run out.
+  MessageHold(HWND frame, UINT message, UINT id, const std::string& pageTitle, bool dropped = false);
   // Releases the program and removes the hook.
   ~MessageHold();
   MessageHold(const MessageHold&) = delete;

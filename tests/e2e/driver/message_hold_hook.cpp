@@ -15,7 +15,7 @@ bool Matches(const MSG& message, const HoldRequest& request) {
          lstrcmpA(title, request.pageTitle) == 0;
 }
 
-void HoldIfRequested(const MSG& message) {
+void HoldIfRequested(MSG& message) {
   HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, HOLD_REQUEST_NAME);
   if (mapping == nullptr) return;
   auto* request = static_cast<HoldRequest*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(HoldRequest)));
@@ -27,6 +27,7 @@ void HoldIfRequested(const MSG& message) {
       SetEvent(reached);
       WaitForSingleObject(release, HOLD_BOUND_MS);
     }
+    if (request->dropped != 0) message.message = WM_NULL;
     if (reached != nullptr) CloseHandle(reached);
     if (release != nullptr) CloseHandle(release);
   }
@@ -37,6 +38,6 @@ void HoldIfRequested(const MSG& message) {
 } // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK HoldHook(int code, WPARAM removed, LPARAM lParam) {
-  if (code == HC_ACTION && removed == PM_REMOVE) HoldIfRequested(*reinterpret_cast<const MSG*>(lParam));
+  if (code == HC_ACTION && removed == PM_REMOVE) HoldIfRequested(*reinterpret_cast<MSG*>(lParam));
   return CallNextHookEx(nullptr, code, removed, lParam);
 }

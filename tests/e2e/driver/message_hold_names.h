@@ -16,6 +16,7 @@ struct HoldRequest {
   UINT message;    // WM_COMMAND (matched by its id) or WM_TIMER (by its timer id)
   UINT id;
   char pageTitle[64]; // the title control of the window that receives the message
+  LONG dropped;       // 1: once released, the message is taken as WM_NULL, never handled
 };
 
 #endif
