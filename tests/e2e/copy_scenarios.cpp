@@ -15,8 +15,10 @@
 #include "copy_steps.h"
 #include "destination_steps.h"
 #include "file_lock.h"
+#include "finish_steps.h"
 #include "installer_session.h"
 #include "message_box.h"
+#include "message_hold.h"
 #include "progman_host.h"
 #include "unattended_run.h"
 #include "uninstall_steps.h"
@@ -134,6 +136,49 @@ INSTANTIATE_TEST_SUITE_P(ExitButtonOrCloseBox, StopAt, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) {
                            return info.param ? std::string("CloseBox") : std::string("Abort");
                          });
+
+namespace {
+
+// Files expanded before the one at which the run is stopped: a middle one of the ten.
+constexpr int EXPANDED_BEFORE = 5;
+
+} // namespace
+
+// Abort answered Yes while a middle file is expanded, over an installation of an earlier
+// version: the files before it are new, its compressed form lies beside the old one, and the
+// run is undone. The installation is as it was, byte for byte with its times, and registered.
+TEST(CopyOverAnInstallation, AnAbortWhileAMiddleFileIsExpandedLeavesItAsItWas) {
+  ProgmanHost host;
+  ASSERT_TRUE(host.Ready());
+  ASSERT_TRUE(InstallWhole());
+  for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row)
+    ASSERT_TRUE(WriteWholeFile(std::string(INSTALL_FOLDER) + "\\" + row->name, row->name + std::string(" of before")));
+  const FolderSnapshot files = SnapshotOf(INSTALL_FOLDER);
+  const std::string registry = ProductRegistry();
+
+  InstallerSession setup(SetupPath(), MEDIUM_DISK);
+  ASSERT_TRUE(setup.Started());
+  ASSERT_TRUE(WalkToTheSummaryOverAnInstallation(setup));
+  MessageHold hold(setup.Frame(), IDC_COPY_STEP, "Uncompressing:", EXPANDED_BEFORE);
+  ASSERT_TRUE(hold.Armed());
+  setup.Click(IDC_NEXT);
+  ASSERT_TRUE(hold.WaitUntilHeld());
+  EXPECT_NE(SnapshotOf(INSTALL_FOLDER), files) << "stopped before the copy had changed anything";
+  setup.ClickWhileHeld({setup.ButtonPoint(IDC_EXIT)});
+  hold.Release();
+  HWND question = setup.WaitForMessageBox(FRAME_CAPTION);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(MessageBoxText(question), STOP_QUESTION);
+  AnswerMessageBox(question, IDYES);
+  EXPECT_TRUE(OnErrorPageSaying(setup, "Installation aborted."));
+  setup.Click(IDC_EXIT);
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(setup.ExitCode(), 10u);
+  EXPECT_EQ(SnapshotOf(INSTALL_FOLDER), files);
+  EXPECT_EQ(ProductRegistry(), registry);
+  EXPECT_NE(UninstallCommand(), "");
+  EXPECT_FALSE(RunRecordExists());
+}
 
 namespace {
 

@@ -8,6 +8,11 @@
 #include "window_query.h"
 #include "wizard_steps.h"
 
+bool WalkToTheSummaryOverAnInstallation(InstallerSession& setup) {
+  return WalkTo(setup, DESTINATION_TITLE) && ClickAndArriveAt(setup, IDC_NEXT, REPLACE_TITLE) &&
+         ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE);
+}
+
 bool DirectoryExists(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -22,6 +22,9 @@ bool TypeDestination(InstallerSession& setup, const std::string& text);
 // the last `removed` characters give way to `added`, or the first character to `letter`.
 bool EditDestinationEnd(InstallerSession& setup, size_t removed, const std::string& added);
 bool ReplaceDriveLetter(InstallerSession& setup, char letter);
+// From the start to the summary page over the installation in the folder that the wizard
+// offers, by way of the replace page, each page pictured.
+bool WalkToTheSummaryOverAnInstallation(InstallerSession& setup);
 // Next, refused: the destination page is made anew; waits for the new page and takes its picture.
 bool NextRebuildsThePage(InstallerSession& setup);
 // Waits until the page's control shows the text.

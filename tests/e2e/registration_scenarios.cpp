@@ -147,9 +147,7 @@ TEST(Reinstallation, AnAbortInTheRegistryPauseLeavesEverythingAsBefore) {
 
   InstallerSession setup(SetupPath(), MEDIUM_DISK);
   ASSERT_TRUE(setup.Started());
-  ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
-  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, REPLACE_TITLE));
-  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE));
+  ASSERT_TRUE(WalkToTheSummaryOverAnInstallation(setup));
   // The timer's first tick dropped: the click comes within the pause.
   MessageHold hold(setup.Frame(), WM_TIMER, MOVE_ON_TIMER, REGISTRY_TITLE, true);
   ASSERT_TRUE(hold.Armed());

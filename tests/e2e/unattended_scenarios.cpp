@@ -248,9 +248,7 @@ TEST_P(KilledReinstallation, LeavesAWorkingInstallationThatTheNextRunCompletes) 
 
   InstallerSession setup(SetupPath(), MEDIUM_DISK);
   ASSERT_TRUE(setup.Started());
-  ASSERT_TRUE(WalkTo(setup, DESTINATION_TITLE));
-  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, REPLACE_TITLE));
-  ASSERT_TRUE(ClickAndArriveAt(setup, IDC_NEXT, SUMMARY_TITLE));
+  ASSERT_TRUE(WalkToTheSummaryOverAnInstallation(setup));
   EXPECT_EQ(SnapshotOf(INSTALL_FOLDER), before);
   EXPECT_EQ(ProductRegistry(), registry);
   EXPECT_FALSE(RunRecordExists());

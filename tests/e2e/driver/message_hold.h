@@ -1,6 +1,6 @@
 // The program under test stopped at a named moment: when it takes a given message for the
-// page with a given title (a page's start command, its timer), its thread waits there until
-// the hold is released. Clicks given meanwhile wait in its queue, as with HeldStill, but the
+// page with a given title (a page's start command, its timer), or when a control's text is
+// set to a given text, its thread waits there until the hold is released. Clicks given meanwhile wait in its queue, as with HeldStill, but the
 // moment is exact: the page exists and the message has not been handled yet.
 #ifndef TARN_E2E_MESSAGE_HOLD_H
 #define TARN_E2E_MESSAGE_HOLD_H
@@ -17,6 +17,9 @@ public:
   // never handled: a timer's then comes again at its next tick, after the clicks given while
   // it was held, as a person's click comes before a timer that has not yet run out.
   MessageHold(HWND frame, UINT message, UINT id, const std::string& pageTitle, bool dropped = false);
+  // Armed for the time the control's text is set to the text after `passes` earlier times:
+  // the program stands within the call that sets it.
+  MessageHold(HWND frame, int controlId, const std::string& text, int passes);
   // Releases the program and removes the hook.
   ~MessageHold();
   MessageHold(const MessageHold&) = delete;
@@ -28,6 +31,8 @@ public:
   void Release();
 
 private:
+  void Arm(HWND frame, const HoldRequest& wanted, int hookKind, const char* procedureName);
+
   HANDLE mapping = nullptr;
   HoldRequest* request = nullptr;
   HANDLE reached = nullptr;

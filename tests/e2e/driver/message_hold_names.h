@@ -8,15 +8,17 @@
 constexpr char HOLD_REQUEST_NAME[] = "TarnMessageHoldRequest";
 constexpr char HOLD_REACHED_NAME[] = "TarnMessageHoldReached";
 constexpr char HOLD_RELEASE_NAME[] = "TarnMessageHoldRelease";
-constexpr char HOLD_HOOK_PROCEDURE[] = "HoldHook";
+constexpr char HOLD_HOOK_PROCEDURE[] = "HoldHook";         // messages taken from the queue
+constexpr char HOLD_SENT_HOOK_PROCEDURE[] = "HoldSentHook"; // messages sent, as a control's new text
 constexpr DWORD HOLD_BOUND_MS = 60000;
 
 struct HoldRequest {
-  LONG armed; // 1 until the program has stopped at the message once
-  UINT message;    // WM_COMMAND (matched by its id) or WM_TIMER (by its timer id)
+  LONG armed;   // 1 until the program has stopped at the message once
+  LONG passes;  // matching messages let through before the one it stops at
+  UINT message; // WM_COMMAND (matched by its id), WM_TIMER (by its timer id) or WM_SETTEXT (by the control's id)
   UINT id;
-  char pageTitle[64]; // the title control of the window that receives the message
-  LONG dropped;       // 1: once released, the message is taken as WM_NULL, never handled
+  char text[64]; // WM_SETTEXT: the new text; else the title control of the window that receives the message
+  LONG dropped;  // 1: once released, a queued message is taken as WM_NULL, never handled
 };
 
 #endif
