@@ -30,6 +30,12 @@ read -r unattended wizard < <("$top/tests/harness/wine-run.sh" "$build/win64/ben
 echo "setup.exe /S: $unattended ms; the wizard, Next clicked as soon as it can be: $wizard ms;" \
   "ratio wizard to /S: $(awk -v a="$wizard" -v b="$unattended" 'BEGIN { printf "%.2f", a / b }')"
 
+echo "== a reinstallation at its fullest, under 64-bit Wine on a drive of its own"
+read -r installed peak readings < <(TARN_WINE_DRIVES="e:16m" "$top/tests/harness/wine-run.sh" \
+  "$build/win64/bench/tarn_reinstall_disk.exe" "$(windows_path "$scratch/setup.exe")" | tr -d '\r')
+echo "the installation: $installed bytes; a reinstallation over it takes at most $peak bytes more" \
+  "($readings readings of the free space)"
+
 for more in "$top"/bench/*.bench.sh; do
   [ -e "$more" ] && TARN_BUILD_DIR=$build bash "$more"
 done
