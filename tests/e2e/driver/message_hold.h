@@ -1,7 +1,8 @@
 // The program under test stopped at a named moment: when it takes a given message for the
 // page with a given title (a page's start command, its timer), or when a control's text is
-// set to a given text, its thread waits there until the hold is released. Clicks given meanwhile wait in its queue, as with HeldStill, but the
-// moment is exact: the page exists and the message has not been handled yet.
+// set to a given text, its thread waits there until the hold is released. Clicks given
+// meanwhile wait in its queue, as with HeldStill, but the moment is exact: the page exists and
+// the message has not been handled yet.
 #ifndef TARN_E2E_MESSAGE_HOLD_H
 #define TARN_E2E_MESSAGE_HOLD_H
 
