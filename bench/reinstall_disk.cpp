@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
 #include "child_process.h"
 #include "unattended_run.h"

@@ -40,7 +40,6 @@ std::vector<std::string> ProductFileNames() {
   return names;
 }
 
-std::string Installed(const std::string& name) { return ReadWholeFile(std::string(INSTALL_FOLDER) + "\\" + name); }
 
 void ExpectInstalledAsForged(const std::string& name) {
   SCOPED_TRACE(name);
@@ -48,7 +47,7 @@ void ExpectInstalledAsForged(const std::string& name) {
   ASSERT_NE(row, nullptr);
   const std::string standIn = StandIn(*row);
   ASSERT_EQ(standIn.size(), static_cast<size_t>(row->size));
-  EXPECT_TRUE(Installed(name) == standIn);
+  EXPECT_TRUE(ReadWholeFile(Installed(name)) == standIn);
 }
 
 void ExpectEveryFileInstalled() {
@@ -152,7 +151,7 @@ TEST(CopyOverAnInstallation, AnAbortWhileAMiddleFileIsExpandedLeavesItAsItWas) {
   ASSERT_TRUE(host.Ready());
   ASSERT_TRUE(InstallWhole());
   for (const FileEntry* row = productFiles; row->componentKey != COMPONENT_END; ++row)
-    ASSERT_TRUE(WriteWholeFile(std::string(INSTALL_FOLDER) + "\\" + row->name, row->name + std::string(" of before")));
+    ASSERT_TRUE(WriteWholeFile(Installed(row->name), row->name + std::string(" of before")));
   const FolderSnapshot files = SnapshotOf(INSTALL_FOLDER);
   const std::string registry = ProductRegistry();
 

@@ -105,6 +105,8 @@ bool AlteredSetup::Finish() {
   return EndUpdateResourceA(update, !written) && written;
 }
 
+std::string Installed(const std::string& name) { return std::string(INSTALL_FOLDER) + "\\" + name; }
+
 bool ArriveAfterTheCopy(InstallerSession& setup) {
   std::string title;
   // The summary page too: a click on its Next may not have been handled yet.

@@ -21,6 +21,8 @@ constexpr char ERROR_TITLE[] = "Installation not completed";
 constexpr char GROUPS_NOT_CREATED[] = "Installation succeeded, but groups could not be created in Program Shell.";
 constexpr char STOP_QUESTION[] = "Do you want to stop the installation?";
 constexpr char INSTALL_FOLDER[] = "C:\\Program Files\\TARN";
+// A file's path in the installation folder.
+std::string Installed(const std::string& name);
 // The catalogue's time stamp, in local time.
 constexpr char PAYLOAD_STAMP[] = "2010-05-06 12:03:00";
 

@@ -30,7 +30,6 @@ const std::string LAUNCH_FAILURE =
     "You can also try to download a new copy from https://get.adobe.com/reader/";
 
 std::string Pending(const std::string& path) { return "\\??\\" + path; }
-std::string Installed(const std::string& name) { return std::string(INSTALL_FOLDER) + "\\" + name; }
 
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);

@@ -42,7 +42,6 @@ const std::string REMOVED_LOG =
     "Kept, because they may hold your own work: TARN.DSK. Delete them yourself when you no longer need them.\r\n"
     "The uninstaller itself is deleted when Windows restarts, and the folder too if you have emptied it by then.\r\n";
 
-std::string Installed(const std::string& name) { return std::string(INSTALL_FOLDER) + "\\" + name; }
 
 UnattendedOutcome RunSetup(const std::string& arguments) {
   CreateDirectoryA("C:\\medium", nullptr);

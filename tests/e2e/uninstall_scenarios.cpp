@@ -36,7 +36,6 @@ const std::string AT_RESTART =
 const char PRODUCT_KEY[] = "SOFTWARE\\Veltrum\\TARN\\CurrentVersion";
 const char COMMAND_KEY[] = "trnfile\\Shell\\Open\\command";
 
-std::string Installed(const std::string& name) { return std::string(INSTALL_FOLDER) + "\\" + name; }
 std::string Pending(const std::string& path) { return "\\??\\" + path; }
 
 // The two deletions that the uninstaller leaves for the next restart.

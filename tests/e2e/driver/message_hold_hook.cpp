@@ -45,13 +45,17 @@ bool HoldIfRequested(const MSG& message) {
 } // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK HoldHook(int code, WPARAM removed, LPARAM lParam) {
-  auto& message = *reinterpret_cast<MSG*>(lParam);
-  if (code == HC_ACTION && removed == PM_REMOVE && HoldIfRequested(message)) message.message = WM_NULL;
+  if (code == HC_ACTION && removed == PM_REMOVE) {
+    auto& message = *reinterpret_cast<MSG*>(lParam);
+    if (HoldIfRequested(message)) message.message = WM_NULL;
+  }
   return CallNextHookEx(nullptr, code, removed, lParam);
 }
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK HoldSentHook(int code, WPARAM fromOtherThread, LPARAM lParam) {
-  const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-  if (code == HC_ACTION) HoldIfRequested(MSG{sent.hwnd, sent.message, sent.wParam, sent.lParam, 0, {}});
+  if (code == HC_ACTION) {
+    const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    HoldIfRequested(MSG{sent.hwnd, sent.message, sent.wParam, sent.lParam, 0, {}});
+  }
   return CallNextHookEx(nullptr, code, fromOtherThread, lParam);
 }
